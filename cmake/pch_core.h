@@ -1,0 +1,13 @@
+#pragma once
+#include <QtCore/QtCore>
+#include <QtGui/QColor>
+#include <QtGui/QImage>
+#include <QtGui/QPainter>
+#include <QtGui/QFont>
+#include <sqlite3.h>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>

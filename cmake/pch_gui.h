@@ -1,0 +1,7 @@
+#pragma once
+#include <QtCore/QtCore>
+#include <QtGui/QtGui>
+#include <QtWidgets/QtWidgets>
+#include <functional>
+#include <memory>
+#include <vector>

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/Preferences.h"
+#include "data/CompanySettings.h"
+
+// What the windows share. Made once in main() (tests make their own) and handed to
+// every window by reference.
+struct AppState {
+    CompanySettings companySettings;
+    Preferences preferences;
+
+    // Which request a shared window serves: 1 current document, 2 price sheet,
+    // 3 customer list, 4 planner list, 5 contract, 6 warranty, 7 sales and tax report,
+    // 8 document list.
+    int windowMode = 0;
+    bool editorOpen = false;
+    bool dataChanged = false;
+    // The text editor works on the contract when set, the warranty when clear.
+    bool contractMode = false;
+};

@@ -1,0 +1,114 @@
+#include "app/Regional.h"
+
+#include <QRegularExpression>
+#include <cfenv>
+#include <cmath>
+
+namespace Regional {
+
+QLocale Locale()
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+QString ShortDateFormat()
+{
+    QString format = Locale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString LongTimeFormat()
+{
+    QString format = Locale().timeFormat(QLocale::LongFormat);
+    // Drop the time-zone field (t, tt, ttt, tttt) with the blanks around it.
+    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+    format.replace(zone, QStringLiteral(" "));
+    return format.trimmed();
+}
+
+QString FormatShortDate(const QDate& date)
+{
+    return Locale().toString(date, ShortDateFormat());
+}
+
+QString FormatLongTime(const QTime& time)
+{
+    return Locale().toString(time, LongTimeFormat());
+}
+
+QString FormatDateTime(const QDateTime& moment)
+{
+    return FormatShortDate(moment.date()) + QLatin1Char(' ') + FormatLongTime(moment.time());
+}
+
+QString FormatActivityDateTime(const QDateTime& moment)
+{
+    if (moment.time() == QTime(0, 0))
+        return FormatShortDate(moment.date());
+    return FormatDateTime(moment);
+}
+
+QDate ParseShortDate(const QString& text)
+{
+    return Locale().toDate(text.trimmed(), ShortDateFormat());
+}
+
+QDateTime ParseDateTime(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    const QDate dateOnly = ParseShortDate(trimmed);
+    if (dateOnly.isValid())
+        return QDateTime(dateOnly, QTime(0, 0));
+    const int blank = trimmed.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return QDateTime();
+    const QDate date = ParseShortDate(trimmed.left(blank));
+    const QTime time = Locale().toTime(trimmed.mid(blank + 1).trimmed(), LongTimeFormat());
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time);
+}
+
+qint64 ToTenThousandths(double amount)
+{
+    // nearbyint follows the current rounding mode, which is ties-to-even by default.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double scaled = std::nearbyint(amount * 10000.0);
+    std::fesetround(previous);
+    return static_cast<qint64>(scaled);
+}
+
+qint64 ToCents(double amount)
+{
+    const qint64 fixed = ToTenThousandths(amount);
+    const qint64 magnitude = fixed < 0 ? -fixed : fixed;
+    qint64 cents = magnitude / 100;
+    if (magnitude % 100 >= 50)
+        ++cents;
+    return fixed < 0 ? -cents : cents;
+}
+
+double RoundForDisplay(double amount)
+{
+    return double(ToCents(amount)) / 100.0;
+}
+
+QString CurrencyText(double amount)
+{
+    const QLocale locale = Locale();
+    return locale.toCurrencyString(RoundForDisplay(amount), locale.currencySymbol(), 2);
+}
+
+QChar DecimalSeparator()
+{
+    const QString separator = Locale().decimalPoint();
+    return separator.isEmpty() ? QLatin1Char('.') : separator.at(0);
+}
+
+} // namespace Regional

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/PromptService.h"
+
+// The prompt service of the running program: Qt message boxes and choosers.
+class WidgetPromptService : public PromptService {
+public:
+    PromptAnswer askYesNo(const QString& text) override;
+    PromptAnswer askYesNoCancel(const QString& text) override;
+    void showInfo(const QString& text) override;
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    QString chooseOpenFile(const QString& caption, const QString& folder,
+                           const QString& filter) override;
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override;
+    QString chooseFolder(const QString& caption, const QString& folder) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+};

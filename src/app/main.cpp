@@ -1,0 +1,30 @@
+#include "app/AppPaths.h"
+#include "app/AppState.h"
+#include "app/PromptService.h"
+#include "app/Startup.h"
+#include "app/gui/TfrmSaving.h"
+#include "app/gui/WidgetPromptService.h"
+#include "data/DatabaseError.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProductName());
+    QApplication::setApplicationDisplayName(ApplicationTitle());
+    QApplication::setOrganizationName(QLatin1String(kCompanyName));
+    InstallPromptService(std::make_unique<WidgetPromptService>());
+
+    AppState state;
+    try {
+        PrepareApplicationData(state, {ShowProgress, HideProgress});
+    } catch (const VelmarError& error) {
+        ShowError(error.text());
+        return 1;
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The sample contract and warranty a new database starts with (lines joined by CR LF).
+QString SampleContractText();
+QString SampleWarrantyText();

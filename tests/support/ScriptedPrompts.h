@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/PromptService.h"
+
+#include <QStringList>
+#include <deque>
+
+// A prompt service for tests: records every text the user would see and answers
+// from queues. Questions without a queued answer are answered Cancel (and recorded).
+class ScriptedPrompts : public PromptService {
+public:
+    struct Shown {
+        QString kind;  // "yesno", "yesnocancel", "info", "message", "error", "open", "save", "folder", "color"
+        QString text;
+    };
+
+    std::deque<PromptAnswer> answers;
+    std::deque<QString> files;    // answers to the open, save and folder choosers
+    std::deque<std::optional<QColor>> colors;
+    std::vector<Shown> shown;
+
+    // Texts shown of one kind, in order.
+    QStringList texts(const QString& kind = QString()) const;
+    QString lastText() const { return shown.empty() ? QString() : shown.back().text; }
+
+    PromptAnswer askYesNo(const QString& text) override;
+    PromptAnswer askYesNoCancel(const QString& text) override;
+    void showInfo(const QString& text) override;
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    QString chooseOpenFile(const QString& caption, const QString& folder,
+                           const QString& filter) override;
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override;
+    QString chooseFolder(const QString& caption, const QString& folder) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+
+private:
+    PromptAnswer nextAnswer();
+    QString nextFile();
+};
+
+// Installs a fresh ScriptedPrompts for the lifetime of the object.
+class ScopedPrompts {
+public:
+    ScopedPrompts();
+    ~ScopedPrompts();
+    ScriptedPrompts* operator->() { return m_prompts; }
+    ScriptedPrompts& operator*() { return *m_prompts; }
+
+private:
+    ScriptedPrompts* m_prompts;
+    std::unique_ptr<PromptService> m_previous;
+};
