@@ -3,6 +3,9 @@
 #include "app/Preferences.h"
 #include "data/CompanySettings.h"
 
+class TmodPrintData;
+class DataFeed;
+
 // What the windows share. Made once in main() (tests make their own) and handed to
 // every window by reference.
 struct AppState {
@@ -17,4 +20,9 @@ struct AppState {
     bool dataChanged = false;
     // The text editor works on the contract when set, the warranty when clear.
     bool contractMode = false;
+
+    // The print service, made at start-up after the main window.
+    TmodPrintData* printData = nullptr;
+    // The rows of the list window that is open, for printing its list.
+    DataFeed* listFeed = nullptr;
 };
