@@ -1,5 +1,7 @@
 #pragma once
 
+// Several developers share this checkout: read CONTRIBUTING.md before changing it.
+
 #include "app/Preferences.h"
 #include "data/CompanySettings.h"
 
