@@ -4,6 +4,7 @@
 
 #include "app/Preferences.h"
 #include "data/CompanySettings.h"
+#include "documents/CurrentDocument.h"
 
 class TmodPrintData;
 class DataFeed;
@@ -13,6 +14,8 @@ class DataFeed;
 struct AppState {
     CompanySettings companySettings;
     Preferences preferences;
+    // The one document being worked on.
+    CurrentDocument currentDocument;
 
     // Which request a shared window serves: 1 current document, 2 price sheet,
     // 3 customer list, 4 planner list, 5 contract, 6 warranty, 7 sales and tax report,
