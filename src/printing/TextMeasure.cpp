@@ -1,0 +1,103 @@
+#include "printing/TextMeasure.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <cmath>
+#include <memory>
+
+namespace TextMeasure {
+
+namespace {
+
+QString CacheKey(const DisplayFont& font)
+{
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(font.family)
+        .arg(font.pixelSize)
+        .arg(font.bold ? 1 : 0)
+        .arg(font.italic ? 1 : 0);
+}
+
+// Metrics are costly to make; a layout uses a handful of fonts.
+const QFontMetricsF& Metrics(const DisplayFont& font)
+{
+    static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
+    const QString key = CacheKey(font);
+    auto found = cache.find(key);
+    if (found == cache.end())
+        found = cache.insert(key, std::make_shared<QFontMetricsF>(ToQFont(font)));
+    return *found.value();
+}
+
+// Splits one paragraph at blanks, keeping each line within the width.
+void WrapParagraph(const QString& paragraph, const DisplayFont& font, int width, QStringList& lines)
+{
+    const QFontMetricsF& metrics = Metrics(font);
+    const QStringList words = paragraph.split(QLatin1Char(' '));
+    QString line;
+    for (const QString& word : words) {
+        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (metrics.horizontalAdvance(candidate) <= width) {
+            line = candidate;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << line;
+        line = word;
+        // A word wider than the line is broken where it must be.
+        while (line.size() > 1 && metrics.horizontalAdvance(line) > width) {
+            int fit = line.size() - 1;
+            while (fit > 1 && metrics.horizontalAdvance(line.left(fit)) > width)
+                --fit;
+            lines << line.left(fit);
+            line = line.mid(fit);
+        }
+    }
+    lines << line;
+}
+
+} // namespace
+
+DisplayFont ToDisplayFont(const ReportFont& font)
+{
+    DisplayFont out;
+    out.family = font.family;
+    out.pixelSize = static_cast<int>(std::lround(font.pointSize * kUnitsPerInch / 72.0));
+    out.bold = font.bold;
+    out.italic = font.italic;
+    out.color = font.color;
+    return out;
+}
+
+QFont ToQFont(const DisplayFont& font)
+{
+    QFont qfont(font.family);
+    qfont.setPixelSize(font.pixelSize);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    qfont.setKerning(false);
+    return qfont;
+}
+
+int TextWidth(const DisplayFont& font, const QString& text)
+{
+    return static_cast<int>(std::ceil(Metrics(font).horizontalAdvance(text)));
+}
+
+int LineHeight(const DisplayFont& font)
+{
+    return static_cast<int>(std::ceil(Metrics(font).height()));
+}
+
+QStringList WrapText(const QString& text, const DisplayFont& font, int width)
+{
+    QStringList lines;
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : normalized.split(QLatin1Char('\n')))
+        WrapParagraph(paragraph, font, width, lines);
+    return lines;
+}
+
+} // namespace TextMeasure
