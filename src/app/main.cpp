@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 #include "app/PromptService.h"
 #include "app/Startup.h"
+#include "app/gui/TfrmMain.h"
 #include "app/gui/TfrmSaving.h"
 #include "app/gui/WidgetPromptService.h"
 #include "data/DatabaseError.h"
@@ -26,5 +27,10 @@ int main(int argc, char* argv[])
         ShowError(QString::fromLocal8Bit(error.what()));
         return 1;
     }
+
+    TfrmMain mainWindow(state);
+    // The print service comes next, after the main window: it is made here and put
+    // into state.printData, where every window that prints finds it.
+    mainWindow.show();
     return QApplication::exec();
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Guard.h"
+
+#include <QDialog>
+#include <memory>
+#include <utility>
+
+class QWidget;
+
+// The routines that open the program's windows. Each sets the mode values its window
+// needs (see app/DispatchModes.h), creates the window, shows it modally and destroys
+// it when it has closed.
+namespace Dispatcher {
+
+// The common body of every routine. An error while the window is created or shown
+// ends its showing: the window is destroyed and the error shown in the general error
+// box. Returns false when an error was shown. `setModes` may be null.
+template <class Window, class... Args>
+bool OpenModal(AppState& state, void (*setModes)(AppState&), QWidget* parent, Args&&... args)
+{
+    return Guarded([&] {
+        if (setModes)
+            setModes(state);
+        const std::unique_ptr<Window> window =
+            std::make_unique<Window>(state, parent, std::forward<Args>(args)...);
+        window->exec();
+    });
+}
+
+// A window gets its routine here when it is built; TfrmMain::pConnectCommands ties
+// the routine to its command.
+void ShowAbout(AppState& state, QWidget* parent);
+void ShowUpdate(AppState& state, QWidget* parent);
+
+} // namespace Dispatcher

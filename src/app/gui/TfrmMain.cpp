@@ -1,0 +1,269 @@
+#include "app/gui/TfrmMain.h"
+
+#include "app/AppPaths.h"
+#include "app/AppState.h"
+#include "app/BackupRestore.h"
+#include "app/Guard.h"
+#include "app/PlannerCleanUp.h"
+#include "app/Preferences.h"
+#include "app/ShellServices.h"
+#include "app/gui/Dispatcher.h"
+#include "app/gui/TfrmSaving.h"
+#include "app/gui/ThemeIcons.h"
+#include "maintenance/RecurringStatus.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+TfrmMain::TfrmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ProductName());
+    // Qt keeps the window at least this large in each direction on its own.
+    setMinimumSize(750, 600);
+
+    pCreateCommands();
+    pCreateMenus();
+    pCreateToolBar();
+    pCreateRecurringBox();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    pConnectCommands();
+}
+
+QAction* TfrmMain::addCommand(const char* objectName, const QString& caption, QIcon icon)
+{
+    auto* command = new QAction(std::move(icon), caption, this);
+    command->setObjectName(QLatin1String(objectName));
+    // Enabled by route() once the command has something to do.
+    command->setEnabled(false);
+    return command;
+}
+
+void TfrmMain::pCreateCommands()
+{
+    actNewInvoice = addCommand("actNewInvoice", QStringLiteral("New Invoice"),
+                               ThemeIcon("document-new", QStyle::SP_FileIcon));
+    actInvoiceMaintenance = addCommand("actInvoiceMaintenance", QStringLiteral("Invoice Maintenance"),
+                                       ThemeIcon("document-open", QStyle::SP_DialogOpenButton));
+    actManualInvoice = addCommand("actManualInvoice", QStringLiteral("Manual Invoice"),
+                                  ThemeIcon("document-print", QStyle::SP_FileDialogDetailedView));
+    actCustomerMaintenance = addCommand("actCustomerMaintenance", QStringLiteral("Customer Maintenance"),
+                                        ThemeIcon("system-users", QStyle::SP_DirHomeIcon));
+    actCompanyMaintenance = addCommand("actCompanyMaintenance", QStringLiteral("Company Maintenance"),
+                                       ThemeIcon("preferences-system", QStyle::SP_ComputerIcon));
+    actPriceSheet = addCommand("actPriceSheet", QStringLiteral("Price Sheet"),
+                               ThemeIcon("x-office-spreadsheet", QStyle::SP_FileDialogListView));
+    actReport = addCommand("actReport", QStringLiteral("View Report"),
+                           ThemeIcon("x-office-document", QStyle::SP_FileDialogContentsView));
+    actBackupCompanyData = addCommand("actBackupCompanyData", QStringLiteral("Backup Company Data"),
+                                      ThemeIcon("document-save", QStyle::SP_DialogSaveButton));
+    actRestoreCompanyData = addCommand("actRestoreCompanyData", QStringLiteral("Restore Company Data"),
+                                       ThemeIcon("document-revert", QStyle::SP_BrowserReload));
+    actContractWriter = addCommand("actContractWriter", QStringLiteral("Contract Writer"),
+                                   ThemeIcon("accessories-text-editor", QStyle::SP_FileIcon));
+    actWarrantyWriter = addCommand("actWarrantyWriter", QStringLiteral("Warranty Writer"),
+                                   ThemeIcon("accessories-text-editor", QStyle::SP_FileIcon));
+    actShowHidePlanner = addCommand("actShowHidePlanner", QStringLiteral("Planner"),
+                                    ThemeIcon("x-office-calendar", QStyle::SP_FileDialogInfoView));
+    actUpdate = addCommand("actUpdate", QStringLiteral("Check for Updates"),
+                           ThemeIcon("system-software-update", QStyle::SP_BrowserReload));
+    actHelp = addCommand("actHelp", QStringLiteral("Help"),
+                         ThemeIcon("help-browser", QStyle::SP_DialogHelpButton));
+    actAbout = addCommand("actAbout", QStringLiteral("About ") + ProductName(),
+                          ThemeIcon("help-about", QStyle::SP_MessageBoxInformation));
+    actExit = addCommand("actExit", QStringLiteral("Exit"),
+                         ThemeIcon("application-exit", QStyle::SP_DialogCloseButton));
+}
+
+void TfrmMain::pCreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(actExit);
+
+    QMenu* invoice = bar->addMenu(QStringLiteral("&Invoice"));
+    invoice->setObjectName(QStringLiteral("mnuInvoice"));
+    invoice->addActions({actNewInvoice, actManualInvoice, actInvoiceMaintenance});
+
+    QMenu* maintenance = bar->addMenu(QStringLiteral("&Maintenance"));
+    maintenance->setObjectName(QStringLiteral("mnuMaintenance"));
+    maintenance->addActions({actCompanyMaintenance, actCustomerMaintenance, actPriceSheet, actReport});
+    QMenu* backup = maintenance->addMenu(QStringLiteral("Backup/Restore"));
+    backup->setObjectName(QStringLiteral("mnuBackupRestore"));
+    backup->addActions({actBackupCompanyData, actRestoreCompanyData});
+    maintenance->addActions({actContractWriter, actWarrantyWriter});
+
+    QMenu* planner = bar->addMenu(QStringLiteral("&Planner"));
+    planner->setObjectName(QStringLiteral("mnuPlanner"));
+    planner->addAction(actShowHidePlanner);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addActions({actUpdate, actHelp, actAbout});
+}
+
+void TfrmMain::pCreateToolBar()
+{
+    QToolBar* tools = addToolBar(QStringLiteral("Commands"));
+    tools->setObjectName(QStringLiteral("ToolBar"));
+    tools->setMovable(false);
+    tools->setIconSize(QSize(32, 32));
+    tools->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tools->addActions({actNewInvoice, actInvoiceMaintenance, actManualInvoice, actCustomerMaintenance,
+                       actReport, actHelp});
+}
+
+void TfrmMain::pCreateRecurringBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Print Recurring Invoices"));
+    box->setObjectName(QStringLiteral("grpPrintRecurring"));
+    auto* lastPrinted = new QLabel(QStringLiteral("Last Printed on:"), box);
+    lastPrinted->setObjectName(QStringLiteral("lblLastPrintedOn"));
+    lblRecurringLastPrinted = new QLabel(box);
+    lblRecurringLastPrinted->setObjectName(QStringLiteral("lblRecurringLastPrinted"));
+    btnPrintRecurring = new QPushButton(QStringLiteral("Print Recurring"), box);
+    btnPrintRecurring->setObjectName(QStringLiteral("btnPrintRecurring"));
+    btnPrintRecurring->setIcon(ThemeIcon("document-print", QStyle::SP_FileDialogDetailedView));
+    btnPrintRecurring->setEnabled(false);
+    connect(btnPrintRecurring, &QPushButton::clicked, this, &TfrmMain::btnPrintRecurringClick);
+
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->addWidget(lastPrinted);
+    boxLayout->addWidget(lblRecurringLastPrinted);
+    boxLayout->addSpacing(6);
+    boxLayout->addWidget(btnPrintRecurring);
+    box->setFixedWidth(220);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("pnlMain"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addStretch(1);
+    setCentralWidget(central);
+}
+
+void TfrmMain::route(QAction* command, std::function<void()> body)
+{
+    connect(command, &QAction::triggered, this, [body = std::move(body)] { body(); });
+    command->setEnabled(true);
+}
+
+void TfrmMain::pConnectCommands()
+{
+    // Every command that opens a window reaches it through its dispatcher routine.
+    // A command without a line here has no window yet and stays disabled.
+    route(actBackupCompanyData, [] { Guarded([] { BackupDatabase(); }); });
+    route(actRestoreCompanyData, [this] { actRestoreCompanyDataExecute(); });
+    route(actUpdate, [this] { Dispatcher::ShowUpdate(m_state, this); });
+    route(actHelp, [] { OpenHelpFile(); });
+    route(actAbout, [this] { Dispatcher::ShowAbout(m_state, this); });
+    route(actExit, [this] { close(); });
+}
+
+void TfrmMain::pShowFormInformation()
+{
+    setWindowTitle(ProductName());
+    actAbout->setText(QStringLiteral("About ") + ProductName());
+
+    const std::pair<QObject*, QString> hints[] = {
+        {actNewInvoice, QStringLiteral("Create new Estimate, Work Order, Invoice, Credit or Past Due Notice")},
+        {actInvoiceMaintenance, QStringLiteral("View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice")},
+        {actManualInvoice, QStringLiteral("Print hand write Invoices")},
+        {actCustomerMaintenance, QStringLiteral("Add new or edit Customer list")},
+        {actCompanyMaintenance, QStringLiteral("Edit company information")},
+        {actPriceSheet, QStringLiteral("Add new or edit Price Items")},
+        {actReport, QStringLiteral("View Reports")},
+        {actBackupCompanyData, QStringLiteral("Backup company data")},
+        {actRestoreCompanyData, QStringLiteral("Restore company data")},
+        {actContractWriter, QStringLiteral("Add or edit company Contract")},
+        {actWarrantyWriter, QStringLiteral("Add or edit company Warranty")},
+        {actHelp, QStringLiteral("Open ") + FullProductName() + QStringLiteral(" Help")},
+        {btnPrintRecurring, QStringLiteral("Print Recurring Invoices")},
+    };
+    for (const auto& [target, hint] : hints) {
+        if (auto* command = qobject_cast<QAction*>(target)) {
+            command->setToolTip(hint);
+            command->setStatusTip(hint);
+        } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+            widget->setToolTip(hint);
+            widget->setStatusTip(hint);
+        }
+    }
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    if (m_state.preferences[PrefFrmMainMaximized])
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    // The busy window may still be up from building the database.
+    HideProgress();
+    pShowFormInformation();
+    Guarded([this] { pRefreshRecurring(); });
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    m_state.preferences[PrefFrmMainMaximized] = isMaximized();
+    // Errors are reported, and the program still ends: refusing to close would bring
+    // the same error back at every attempt.
+    Guarded([this] { SavePreferences(m_state.preferences); });
+    Guarded([] { CleanUpPlanner({ShowProgress, HideProgress}); });
+    event->accept();
+}
+
+void TfrmMain::setRecurringRun(std::function<void()> run)
+{
+    m_recurringRun = std::move(run);
+    Guarded([this] { pEnablePrintRecurring(); });
+}
+
+void TfrmMain::pShowRecurringLastPrinted()
+{
+    lblRecurringLastPrinted->setText(ReadRecurringLastPrinted());
+}
+
+void TfrmMain::pEnablePrintRecurring()
+{
+    const bool onList = CountRecurringInvoices() > 0;
+    btnPrintRecurring->setEnabled(onList && m_recurringRun);
+}
+
+void TfrmMain::pRefreshRecurring()
+{
+    pShowRecurringLastPrinted();
+    pEnablePrintRecurring();
+}
+
+void TfrmMain::actRestoreCompanyDataExecute()
+{
+    Guarded([this] {
+        // The restored file has its own recurring list and last run.
+        if (RestoreDatabase(m_state.companySettings))
+            pRefreshRecurring();
+    });
+}
+
+void TfrmMain::btnPrintRecurringClick()
+{
+    if (!m_recurringRun)
+        return;
+    m_recurringRun();
+    Guarded([this] { pRefreshRecurring(); });
+}

@@ -1,0 +1,233 @@
+#include "app/gui/TfrmUpdate.h"
+
+#include "app/AppPaths.h"
+#include "app/PromptService.h"
+#include "app/UpdateCheck.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QVBoxLayout>
+
+TfrmUpdate::TfrmUpdate(AppState& /*state*/, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_serverAddress(QString::fromLatin1(kUpdateServerAddress)),
+      m_endProgram([] { QCoreApplication::exit(0); })
+{
+    setObjectName(QStringLiteral("frmUpdate"));
+
+    lblUpdateInfo = new QLabel(this);
+    lblUpdateInfo->setObjectName(QStringLiteral("lblUpdateInfo"));
+    lblUpdateInfo->setAlignment(Qt::AlignCenter);
+
+    ProgressBarUpdate = new QProgressBar(this);
+    ProgressBarUpdate->setObjectName(QStringLiteral("ProgressBarUpdate"));
+    ProgressBarUpdate->setTextVisible(false);
+    ProgressBarUpdate->setFixedHeight(12);
+
+    btnDownloadUpdate = new QPushButton(QStringLiteral("Download Update"), this);
+    btnDownloadUpdate->setObjectName(QStringLiteral("btnDownloadUpdate"));
+    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    connect(btnDownloadUpdate, &QPushButton::clicked, this, &TfrmUpdate::btnDownloadUpdateClick);
+    connect(btnClose, &QPushButton::clicked, this, &TfrmUpdate::btnCloseClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnDownloadUpdate);
+    buttons->addWidget(btnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(lblUpdateInfo, 1);
+    layout->addWidget(ProgressBarUpdate);
+    layout->addLayout(buttons);
+
+    // Two lines of label, the bar and the buttons; wider than its least size when the
+    // desktop font is large.
+    setFixedSize(QSize(224, 100).expandedTo(layout->sizeHint()));
+
+    m_network = new QNetworkAccessManager(this);
+    m_network->setProxy(QNetworkProxy::NoProxy);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TfrmUpdate::~TfrmUpdate()
+{
+    if (m_reply)
+        m_reply->abort();
+    if (m_waitCursor)
+        QApplication::restoreOverrideCursor();
+}
+
+void TfrmUpdate::showEvent(QShowEvent* event)
+{
+    ProgressBarUpdate->hide();
+    btnDownloadUpdate->setEnabled(false);
+    pShowFormInformation();
+    m_closeAllowed = true;
+    QDialog::showEvent(event);
+}
+
+void TfrmUpdate::pShowFormInformation()
+{
+    setWindowTitle(QStringLiteral("Check For Updates"));
+    btnDownloadUpdate->setToolTip(QStringLiteral("Download updates"));
+    btnDownloadUpdate->setStatusTip(QStringLiteral("Download updates"));
+    btnClose->setToolTip(QStringLiteral("Close update from"));
+    btnClose->setStatusTip(QStringLiteral("Close update from"));
+}
+
+void TfrmUpdate::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        pCheckForUpdate();
+}
+
+void TfrmUpdate::pCheckForUpdate()
+{
+    // One request at a time; a download under way is not interrupted by a check.
+    if (m_reply)
+        return;
+    m_reply = startTransfer(VersionFileServerPath());
+    connect(m_reply, &QNetworkReply::finished, this, &TfrmUpdate::versionReceived);
+}
+
+void TfrmUpdate::versionReceived()
+{
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->deleteLater();
+    transferEnd();
+
+    if (reply->error() != QNetworkReply::NoError) {
+        showConnectionFailure();
+        return;
+    }
+    switch (CompareWithLocalVersion(QString::fromLatin1(reply->readAll()))) {
+    case UpdateAnswer::Newer:
+        lblUpdateInfo->setText(QStringLiteral("A newer version is available.\nDo you want to download now?"));
+        btnDownloadUpdate->setEnabled(true);
+        break;
+    case UpdateAnswer::NotNewer:
+        lblUpdateInfo->setText(QStringLiteral("No new updates are available at this time.\nPlease check back later."));
+        btnDownloadUpdate->setEnabled(false);
+        m_closeAllowed = true;
+        break;
+    case UpdateAnswer::Unreadable:
+        showConnectionFailure();
+        break;
+    }
+}
+
+void TfrmUpdate::btnDownloadUpdateClick()
+{
+    if (m_reply)
+        return;
+    btnDownloadUpdate->setEnabled(false);
+    lblUpdateInfo->setText(QStringLiteral("Downloading . . ."));
+    lblUpdateInfo->repaint();
+    ProgressBarUpdate->setValue(0);
+    ProgressBarUpdate->show();
+    m_reply = startTransfer(InstallerServerPath());
+    connect(m_reply, &QNetworkReply::finished, this, &TfrmUpdate::installerReceived);
+}
+
+void TfrmUpdate::installerReceived()
+{
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->deleteLater();
+    transferEnd();
+
+    if (reply->error() != QNetworkReply::NoError) {
+        showConnectionFailure();
+        return;
+    }
+    // Written beside its final name and renamed, so a half-saved installer never runs.
+    QSaveFile installer(InstallerSavePath());
+    if (!installer.open(QIODevice::WriteOnly) || installer.write(reply->readAll()) < 0
+        || !installer.commit()) {
+        showConnectionFailure();
+        return;
+    }
+    ShowInfo(ProductName() + QStringLiteral(" will now close and install updates."));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(InstallerSavePath())))
+        m_endProgram();
+    else
+        ShowMessage(QStringLiteral("Unable to open the update file!"));
+}
+
+void TfrmUpdate::showConnectionFailure()
+{
+    lblUpdateInfo->setText(QStringLiteral("Unable to connect to the Download Server.\nPlease try again later!"));
+    btnDownloadUpdate->setEnabled(false);
+    m_closeAllowed = true;
+}
+
+QNetworkReply* TfrmUpdate::startTransfer(const QString& path)
+{
+    QNetworkReply* reply = m_network->get(UpdateRequest(m_serverAddress, path));
+    transferBegin();
+    connect(reply, &QNetworkReply::downloadProgress, this, &TfrmUpdate::transferProgress);
+    return reply;
+}
+
+void TfrmUpdate::transferBegin()
+{
+    m_closeAllowed = false;
+    if (!m_waitCursor) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waitCursor = true;
+    }
+    ProgressBarUpdate->setRange(0, 0);
+    ProgressBarUpdate->setValue(0);
+}
+
+void TfrmUpdate::transferProgress(qint64 received, qint64 total)
+{
+    // The bar counts in kilobytes so that large files stay within its int range.
+    if (total > 0)
+        ProgressBarUpdate->setRange(0, int(total / 1024) + 1);
+    ProgressBarUpdate->setValue(int(received / 1024));
+}
+
+void TfrmUpdate::transferEnd()
+{
+    if (m_waitCursor) {
+        QApplication::restoreOverrideCursor();
+        m_waitCursor = false;
+    }
+    m_closeAllowed = true;
+}
+
+void TfrmUpdate::closeEvent(QCloseEvent* event)
+{
+    if (m_closeAllowed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfrmUpdate::reject()
+{
+    // Escape goes through the same rule as the Close button.
+    close();
+}
+
+void TfrmUpdate::btnCloseClick()
+{
+    close();
+}
