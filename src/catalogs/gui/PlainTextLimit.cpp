@@ -1,0 +1,43 @@
+#include "catalogs/gui/PlainTextLimit.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+PlainTextLimit::PlainTextLimit(QPlainTextEdit* field, int maxChars, int maxLines)
+    : QObject(field), m_field(field), m_maxChars(maxChars), m_maxLines(maxLines),
+      m_accepted(field->toPlainText())
+{
+    connect(field, &QPlainTextEdit::textChanged, this, &PlainTextLimit::onChange);
+    connect(field, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!m_restoring)
+            m_acceptedCursor = m_field->textCursor().position();
+    });
+}
+
+bool PlainTextLimit::fits(const QString& text, int maxChars, int maxLines)
+{
+    if (maxChars > 0 && text.size() > maxChars)
+        return false;
+    if (maxLines > 0 && text.count(QLatin1Char('\n')) + 1 > maxLines)
+        return false;
+    return true;
+}
+
+void PlainTextLimit::onChange()
+{
+    if (m_restoring)
+        return;
+    const QString text = m_field->toPlainText();
+    if (fits(text, m_maxChars, m_maxLines)) {
+        m_accepted = text;
+        emit changed();
+        return;
+    }
+    m_restoring = true;
+    m_field->setPlainText(m_accepted);
+    QTextCursor cursor = m_field->textCursor();
+    cursor.setPosition(qMin(m_acceptedCursor, int(m_accepted.size())));
+    m_field->setTextCursor(cursor);
+    m_restoring = false;
+    emit changed();
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "catalogs/CustomerRecord.h"
+
+#include <QDialog>
+#include <memory>
+
+struct AppState;
+class CustomerListFeed;
+class CustomerListModel;
+class DataFeed;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QStackedWidget;
+class QTreeView;
+
+// Customer Maintenance: lists, searches, adds, edits, deletes and prints customers.
+// While the document editor is open it is the customer picker: a click on a customer
+// copies it into the open document's header and closes the window.
+class TfrmCustomer : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmCustomer(AppState& state, QWidget* parent = nullptr);
+    ~TfrmCustomer() override;
+
+    bool isPicker() const { return m_picker; }
+    CustomerListModel* listModel() const { return m_model; }
+
+    // Runs the search of the current type and text.
+    void pQueryCustomers();
+    // Acts on the selected row of the list: edits it, or picks it in picker mode.
+    void lstvCustomersClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void reject() override;
+
+private:
+    void buildCommands();
+    QWidget* buildListPage();
+    QWidget* buildEditPage();
+    void pShowFormInformation();
+    void fillPaymentTerms();
+
+    void cmboCustSearchChange();
+    void txtCustSearchChange();
+    void actNewCustomerExecute();
+    void actSaveExecute();
+    void actCancelExecute();
+    void actDeleteExecute();
+    void printList(bool preview);
+
+    void pReturnToList();
+    void pEnableSavebtn();
+    void pEnablePrintButton();
+    bool pSaveCustomer();
+    // Asks whether to keep unsaved changes; false when the user chose to stay.
+    bool settleUnsavedChanges();
+
+    void showCustomer(const TrecCustomer& customer);
+    TrecCustomer customerFromControls() const;
+    void clearEditControls();
+    void setSearchText(const QString& text);
+    bool editPageShown() const;
+
+    AppState& m_state;
+    const bool m_picker;
+    bool m_shownOnce = false;
+    bool m_picked = false;
+    CustomerListModel* m_model;
+    std::unique_ptr<CustomerListFeed> m_feed;
+    DataFeed* m_previousFeed = nullptr;
+
+    QAction* m_actClose;
+    QAction* m_actNewCustomer;
+    QAction* m_actSave;
+    QAction* m_actCancel;
+    QAction* m_actDelete;
+    QAction* m_actPrintPreview;
+    QAction* m_actPrint;
+    QAction* m_actHelp;
+
+    QStackedWidget* m_pages;
+    QWidget* m_listPage;
+    QWidget* m_editPage;
+    QComboBox* m_cmboCustSearch;
+    QLineEdit* m_txtCustSearch;
+    QTreeView* m_lstvCustomers;
+
+    QGroupBox* m_gbxCustomer;
+    QLineEdit* m_txtCustId;
+    QLineEdit* m_txtCustCmpnyName;
+    QLineEdit* m_txtCustFrstName;
+    QLineEdit* m_txtCustLstName;
+    QLineEdit* m_txtCustAddress;
+    QLineEdit* m_txtCustCity;
+    QLineEdit* m_txtCustState;
+    QLineEdit* m_txtCustZipCode;
+    QLineEdit* m_txtCustMainPhone;
+    QLineEdit* m_txtCustExtraPhone1Name;
+    QLineEdit* m_txtCustExtraPhone1;
+    QLineEdit* m_txtCustExtraPhone2Name;
+    QLineEdit* m_txtCustExtraPhone2;
+    QLineEdit* m_txtCustTaxExemptNumber;
+    QCheckBox* m_ckbxTaxExempt;
+    QComboBox* m_cmbPaymentTerms;
+    QSpinBox* m_SpinEditCustDiscount;
+    QPlainTextEdit* m_txtCustNotes;
+};

@@ -1,0 +1,306 @@
+#include "catalogs/gui/TfrmPriceVelmar.h"
+
+#include "app/AppState.h"
+#include "app/Guard.h"
+#include "app/PromptService.h"
+#include "app/ShellServices.h"
+#include "catalogs/AllowNumDecimalOnly.h"
+#include "catalogs/PriceListFeed.h"
+#include "catalogs/PriceListModel.h"
+#include "catalogs/PriceSheetStore.h"
+#include "catalogs/gui/CommandIcons.h"
+#include "catalogs/gui/ListPrinting.h"
+#include "catalogs/gui/ProgressScope.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kSaveQuestion = "Save changes to this Price Item?";
+
+std::optional<int> documentNumberFor(const AppState& state)
+{
+    if (!state.editorOpen)
+        return std::nullopt;
+    return state.currentDocument.Header.InvNumber;
+}
+
+} // namespace
+
+TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
+    : QDialog(parent), m_state(state), m_documentNumber(documentNumberFor(state)),
+      m_model(new PriceListModel(this)), m_feed(std::make_unique<PriceListFeed>(*m_model))
+{
+    setObjectName(QStringLiteral("frmPriceVelmar"));
+    setWindowTitle(QStringLiteral("Velmar Price Sheet"));
+    setModal(true);
+    resize(700, 660);
+
+    buildCommands();
+
+    m_lstPrice = new QTreeView(this);
+    m_lstPrice->setObjectName(QStringLiteral("lstPrice"));
+    m_lstPrice->setModel(m_model);
+    m_lstPrice->setRootIsDecorated(false);
+    m_lstPrice->setItemsExpandable(false);
+    m_lstPrice->setUniformRowHeights(true);
+    m_lstPrice->setAllColumnsShowFocus(true);
+    m_lstPrice->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lstPrice->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstPrice->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstPrice->setFocusPolicy(Qt::ClickFocus);
+    m_lstPrice->header()->setStretchLastSection(false);
+    m_lstPrice->header()->setSectionsMovable(false);
+    connect(m_lstPrice, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            lstPriceClick();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = CommandIcons::makeToolBar(this, QStringLiteral("ToolBarPrice"));
+    bar->addAction(m_actClose);
+    bar->addSeparator();
+    bar->addAction(m_actSave);
+    bar->addAction(m_actCancel);
+    bar->addSeparator();
+    bar->addAction(m_actPrintPreview);
+    bar->addAction(m_actPrint);
+    bar->addSeparator();
+    bar->addAction(m_actHelp);
+    layout->setMenuBar(bar);
+    layout->addWidget(m_lstPrice, 1);
+    layout->addWidget(buildEditArea());
+
+    m_previousFeed = m_state.listFeed;
+    m_state.listFeed = m_feed.get();
+}
+
+TfrmPriceVelmar::~TfrmPriceVelmar()
+{
+    if (m_state.listFeed == m_feed.get())
+        m_state.listFeed = m_previousFeed;
+}
+
+void TfrmPriceVelmar::buildCommands()
+{
+    using CommandIcons::Kind;
+    using CommandIcons::makeAction;
+    m_actClose = makeAction(this, QStringLiteral("actClose"), QStringLiteral("Close"),
+                            QStringLiteral("Close"), Kind::Close);
+    m_actSave = makeAction(this, QStringLiteral("actSave"), QStringLiteral("Save"),
+                           QStringLiteral("Save current Price Item to your list"), Kind::Save);
+    m_actCancel = makeAction(this, QStringLiteral("actCancel"), QStringLiteral("Cancel"),
+                             QStringLiteral("Cancel Edit of this price Item"), Kind::Cancel);
+    m_actPrintPreview = makeAction(this, QStringLiteral("actPrintPreview"), QStringLiteral("Print Preview"),
+                                   QStringLiteral("Print Preview current Price list"), Kind::PrintPreview);
+    m_actPrint = makeAction(this, QStringLiteral("actPrint"), QStringLiteral("Print"),
+                            QStringLiteral("Print current Price list"), Kind::Print);
+    m_actHelp = makeAction(this, QStringLiteral("actHelp"), QStringLiteral("Help"), QString(), Kind::Help);
+
+    connect(m_actClose, &QAction::triggered, this, &QWidget::close);
+    connect(m_actSave, &QAction::triggered, this, &TfrmPriceVelmar::actSaveExecute);
+    connect(m_actCancel, &QAction::triggered, this, &TfrmPriceVelmar::actCancelExecute);
+    connect(m_actPrintPreview, &QAction::triggered, this, [this] { printList(true); });
+    connect(m_actPrint, &QAction::triggered, this, [this] { printList(false); });
+    connect(m_actHelp, &QAction::triggered, this, [] { OpenHelpFile(); });
+}
+
+QWidget* TfrmPriceVelmar::buildEditArea()
+{
+    m_gbxEditArea = new QGroupBox(this);
+    m_gbxEditArea->setObjectName(QStringLiteral("gbxEditArea"));
+    QWidget* box = m_gbxEditArea;
+
+    m_txtPriceItmDiscription = new QLineEdit(box);
+    m_txtPriceItmDiscription->setObjectName(QStringLiteral("txtPriceItmDiscription"));
+    m_txtPriceItmDiscription->setMaxLength(45);
+    m_txtPriceItmDiscription->setReadOnly(true);
+    m_txtPriceItmDiscription->setFocusPolicy(Qt::ClickFocus);
+
+    auto* validator = new AllowNumDecimalOnly(this);
+    m_txtLaborPrice = new QLineEdit(box);
+    m_txtLaborPrice->setObjectName(QStringLiteral("txtLaborPrice"));
+    m_txtLaborPrice->setMaxLength(10);
+    m_txtLaborPrice->setValidator(validator);
+    m_txtMatPrice = new QLineEdit(box);
+    m_txtMatPrice->setObjectName(QStringLiteral("txtMatPrice"));
+    m_txtMatPrice->setMaxLength(10);
+    m_txtMatPrice->setValidator(validator);
+
+    m_lblPriceItmID = new QLabel(box);
+    m_lblPriceItmID->setObjectName(QStringLiteral("lblPriceItmID"));
+    m_lblPriceItmID->setVisible(false);
+
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("Price Item Description"), box), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Labor Price"), box), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Material Price"), box), 0, 2);
+    grid->addWidget(m_txtPriceItmDiscription, 1, 0);
+    grid->addWidget(m_txtLaborPrice, 1, 1);
+    grid->addWidget(m_txtMatPrice, 1, 2);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    setTabOrder(m_txtLaborPrice, m_txtMatPrice);
+
+    for (QLineEdit* edit : {m_txtPriceItmDiscription, m_txtLaborPrice, m_txtMatPrice})
+        connect(edit, &QLineEdit::textChanged, this, &TfrmPriceVelmar::pEnableSaveButton);
+    return box;
+}
+
+void TfrmPriceVelmar::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    pShowFormInformation();
+    Guarded([this] { pClearEditArea(); });
+    m_actPrintPreview->setVisible(true);
+}
+
+void TfrmPriceVelmar::pShowFormInformation()
+{
+    setWindowTitle(QStringLiteral("Velmar Price Sheet"));
+    SetHint(m_lstPrice, QStringLiteral("Select a Price Item to edit"));
+    SetHint(m_txtPriceItmDiscription, QStringLiteral("Name of Price Item"));
+    SetHint(m_txtLaborPrice, QStringLiteral("Enter a Labor Price"));
+    SetHint(m_txtMatPrice, QStringLiteral("Enter a Material Price"));
+}
+
+void TfrmPriceVelmar::pQueryPriceList()
+{
+    m_model->setRows(QueryPriceList(m_documentNumber));
+    for (int column = 0; column < PriceListModel::ColumnCount; ++column) {
+        m_lstPrice->setColumnWidth(column, PriceListModel::columnWidth(column));
+        m_lstPrice->setColumnHidden(column, PriceListModel::columnWidth(column) == 0);
+    }
+}
+
+void TfrmPriceVelmar::pClearEditArea()
+{
+    m_lstPrice->setEnabled(true);
+    for (QLineEdit* edit : {m_txtPriceItmDiscription, m_txtLaborPrice, m_txtMatPrice}) {
+        edit->clear();
+        edit->setEnabled(false);
+    }
+    m_lblPriceItmID->clear();
+    m_actSave->setEnabled(false);
+    m_actCancel->setEnabled(false);
+    pQueryPriceList();
+    pEnablePrintButton();
+}
+
+void TfrmPriceVelmar::lstPriceClick()
+{
+    const QModelIndex current = m_lstPrice->currentIndex();
+    if (!current.isValid() || !m_lstPrice->isEnabled()
+        || !m_lstPrice->selectionModel()->isRowSelected(current.row()))
+        return;
+    const int row = current.row();
+    m_txtPriceItmDiscription->setText(m_model->cellText(row, PriceListModel::Description));
+    m_txtLaborPrice->setText(PriceEditText(m_model->cellText(row, PriceListModel::LabPrice)));
+    m_txtMatPrice->setText(PriceEditText(m_model->cellText(row, PriceListModel::MatPrice)));
+    m_lblPriceItmID->setText(m_model->cellText(row, PriceListModel::PriceItmID));
+
+    m_lstPrice->setEnabled(false);
+    for (QLineEdit* edit : {m_txtPriceItmDiscription, m_txtLaborPrice, m_txtMatPrice})
+        edit->setEnabled(true);
+    m_actSave->setEnabled(false);
+    m_actCancel->setEnabled(true);
+    pEnablePrintButton();
+    m_txtLaborPrice->setFocus();
+}
+
+void TfrmPriceVelmar::pEnableSaveButton()
+{
+    m_actSave->setEnabled(!m_txtLaborPrice->text().isEmpty() && !m_txtMatPrice->text().isEmpty());
+    pEnablePrintButton();
+}
+
+void TfrmPriceVelmar::pEnablePrintButton()
+{
+    const bool canPrint = m_lstPrice->isEnabled() && m_model->rowCount() > 0 && !isDocumentMode()
+                          && ListPrinting::available(m_state);
+    m_actPrint->setEnabled(canPrint);
+    m_actPrintPreview->setEnabled(canPrint);
+}
+
+bool TfrmPriceVelmar::pSavePriceItem()
+{
+    return Guarded([this] {
+        {
+            ProgressScope progress(QStringLiteral("Saving Price Information..."));
+            SavePriceItem(m_lblPriceItmID->text().toInt(), PriceFromText(m_txtLaborPrice->text()),
+                          PriceFromText(m_txtMatPrice->text()), m_documentNumber);
+            if (isDocumentMode())
+                m_state.dataChanged = true;
+        }
+        pClearEditArea();
+    });
+}
+
+void TfrmPriceVelmar::actSaveExecute()
+{
+    if (m_actSave->isEnabled())
+        pSavePriceItem();
+}
+
+bool TfrmPriceVelmar::settleUnsavedChanges()
+{
+    if (!m_actSave->isEnabled())
+        return true;
+    switch (AskYesNoCancel(QString::fromLatin1(kSaveQuestion))) {
+    case PromptAnswer::Yes: return pSavePriceItem();
+    case PromptAnswer::No: return true;
+    default: return false;
+    }
+}
+
+void TfrmPriceVelmar::actCancelExecute()
+{
+    if (!settleUnsavedChanges())
+        return;
+    // A save has already cleared the edit area.
+    if (!m_lstPrice->isEnabled())
+        Guarded([this] { pClearEditArea(); });
+    m_lstPrice->setFocus();
+}
+
+void TfrmPriceVelmar::printList(bool preview)
+{
+    if (!m_actPrint->isEnabled())
+        return;
+    Guarded([this, preview] { ListPrinting::run(m_state, preview); });
+}
+
+void TfrmPriceVelmar::closeEvent(QCloseEvent* event)
+{
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QDialog::done(QDialog::Rejected);
+}
+
+void TfrmPriceVelmar::hideEvent(QHideEvent* event)
+{
+    HideProgress();
+    QDialog::hideEvent(event);
+}
+
+void TfrmPriceVelmar::reject()
+{
+    // Escape closes through the same check as the Close command.
+    close();
+}

@@ -1,0 +1,206 @@
+#include "catalogs/CustomerListFeed.h"
+#include "catalogs/CustomerListModel.h"
+#include "catalogs/CustomerPick.h"
+#include "catalogs/CustomerStore.h"
+#include "data/Database.h"
+#include "documents/CurrentDocument.h"
+#include "support/TestEnvironment.h"
+
+// The customer list's searches and storage, without the window.
+class TestCustomerSearch : public QObject {
+    Q_OBJECT
+
+    static QStringList names(const std::vector<CustomerListRow>& rows)
+    {
+        QStringList result;
+        for (const CustomerListRow& row : rows)
+            result << row.FullName;
+        return result;
+    }
+
+    static TrecCustomer named(const QString& first, const QString& last, const QString& company)
+    {
+        TrecCustomer c;
+        c.FirstName = first;
+        c.LastName = last;
+        c.Company = company;
+        return c;
+    }
+
+private slots:
+    void init() { TestEnvironment::freshDatabase(); }
+
+    void searches_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList all{"Joe Blow", "John Doe", "Jane Doe"};
+        QTest::newRow("all customers") << 0 << "ignored" << all;
+        QTest::newRow("last name, lower case") << 2 << "do" << QStringList{"John Doe", "Jane Doe"};
+        QTest::newRow("last name, upper case") << 2 << "DO" << QStringList{"John Doe", "Jane Doe"};
+        QTest::newRow("empty text lists everyone") << 2 << "" << all;
+        QTest::newRow("begins with, not contains") << 2 << "oe" << QStringList{};
+        QTest::newRow("company") << 1 << "janes" << QStringList{"Jane Doe"};
+        QTest::newRow("first name") << 3 << "jo" << QStringList{"Joe Blow", "John Doe"};
+        QTest::newRow("main phone only") << 4 << "220-444-9875" << QStringList{};
+        QTest::newRow("main phone") << 4 << "111" << QStringList{"John Doe"};
+        QTest::newRow("city") << 5 << "joe c" << QStringList{"Joe Blow"};
+        QTest::newRow("state") << 6 << "jane" << QStringList{"Jane Doe"};
+        QTest::newRow("zip code") << 7 << "888" << QStringList{"John Doe", "Jane Doe"};
+        QTest::newRow("customer id") << 8 << "1" << QStringList{"Joe Blow"};
+        QTest::newRow("tax exempt") << 9 << "" << QStringList{"Jane Doe"};
+        QTest::newRow("percent is no wildcard") << 2 << "%" << QStringList{};
+        QTest::newRow("underscore is no wildcard") << 2 << "_o" << QStringList{};
+        QTest::newRow("quote is plain text") << 2 << "\"" << QStringList{};
+    }
+
+    void searches()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QCOMPARE(names(QueryCustomers(CustomerSearch(type), text)), expected);
+    }
+
+    void idSearchMatchesTheDigitsFromTheLeft()
+    {
+        for (int i = 4; i <= 21; ++i) {
+            TrecCustomer c = named(QStringLiteral("N%1").arg(i), QString(), QString());
+            SaveCustomer(c);
+            QCOMPARE(c.CustomerID, qint64(i));
+        }
+        QStringList ids;
+        for (const CustomerListRow& row : QueryCustomers(CustomerSearch::CustomerId, QStringLiteral("1")))
+            ids << QString::number(row.CustomerID);
+        QCOMPARE(ids, (QStringList{"1", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19"}));
+        QCOMPARE(QueryCustomers(CustomerSearch::CustomerId, QStringLiteral("2")).size(), std::size_t(3));
+    }
+
+    void listColumnsAreComposed()
+    {
+        const auto rows = QueryCustomers(CustomerSearch::LastName, QStringLiteral("doe"));
+        QCOMPARE(rows.at(1).CityStateZip, QStringLiteral("Jane City, Jane State 88888"));
+        QCOMPARE(rows.at(1).Company, QStringLiteral("Janes Place"));
+        QCOMPARE(rows.at(1).MainPhone, QStringLiteral("220-444-9874 ext 1234"));
+        CustomerListModel model;
+        model.setRows(rows);
+        QCOMPARE(model.data(model.index(1, CustomerListModel::CustId)).toString(), QStringLiteral("3"));
+        QCOMPARE(model.headerData(4, Qt::Horizontal).toString(), QStringLiteral("City, State Zip"));
+    }
+
+    void savedValuesComeBackAsTyped()
+    {
+        TrecCustomer c = named(QStringLiteral("Ann \"Red\""), QStringLiteral("O'Neil"), QString());
+        c.City = QStringLiteral("x'); DROP TABLE tblCustomers; --");
+        c.Discount = 15;
+        c.TaxExempt = true;
+        c.Notes = QStringLiteral("two\nlines");
+        SaveCustomer(c);
+        const auto loaded = LoadCustomer(c.CustomerID);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->FirstName, c.FirstName);
+        QCOMPARE(loaded->LastName, c.LastName);
+        QCOMPARE(loaded->City, c.City);
+        QCOMPARE(loaded->Notes, c.Notes);
+        QCOMPARE(loaded->Discount, 15);
+        QVERIFY(loaded->TaxExempt);
+        {
+            Connection db = OpenDatabase();
+            Statement& flag = db.exec(QStringLiteral("SELECT strCustTaxExmpt FROM tblCustomers WHERE intCustomerID = ?;"),
+                                      {c.CustomerID});
+            QCOMPARE(flag.columnText(0), QStringLiteral("-1"));
+        }
+
+        TrecCustomer edited = *loaded;
+        edited.City = QStringLiteral("Springfield");
+        SaveCustomer(edited);
+        QCOMPARE(edited.CustomerID, c.CustomerID);
+        QCOMPARE(LoadCustomer(c.CustomerID)->City, QStringLiteral("Springfield"));
+        QCOMPARE(QueryCustomers(CustomerSearch::AllCustomers, QString()).size(), std::size_t(4));
+    }
+
+    void deleteRemovesOnlyThatCustomer()
+    {
+        DeleteCustomer(2);
+        QCOMPARE(names(QueryCustomers(CustomerSearch::AllCustomers, QString())),
+                 (QStringList{"Joe Blow", "Jane Doe"}));
+        QVERIFY(!LoadCustomer(2));
+    }
+
+    void pickComposesTheHeaderLines_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("fullName");
+        QTest::newRow("both names") << "Jane" << "Doe" << "Jane Doe";
+        QTest::newRow("first only") << "Jane" << "" << "Jane ";
+        QTest::newRow("last only") << "" << "Doe" << " Doe";
+        QTest::newRow("no names") << "" << "" << "";
+    }
+
+    void pickComposesTheHeaderLines()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, fullName);
+        TrecCustomer c = *LoadCustomer(3);
+        c.FirstName = first;
+        c.LastName = last;
+        c.ExtraPhone2.clear();
+        TrecInvHeader header;
+        header.CustExtraPhone2 = QStringLiteral("left over");
+        CopyCustomerIntoHeader(c, header);
+        QCOMPARE(header.CustFullName, fullName);
+        QCOMPARE(header.CustCmpnyName, QStringLiteral("Janes Place"));
+        QCOMPARE(header.CustCtyStZp, QStringLiteral("Jane City Jane State 88888"));
+        QCOMPARE(header.CustExtraPhone1, QStringLiteral("2nd Line: 220-444-9875"));
+        QCOMPARE(header.CustExtraPhone2, QString());
+        QCOMPARE(header.CustPymntTerms, QStringLiteral("Due by the 15th"));
+        QCOMPARE(header.CustDiscountPercent, 5);
+        QVERIFY(header.CustTaxExempt);
+        QCOMPARE(header.CustTaxExemptNum, QStringLiteral("1414141"));
+        QCOMPARE(header.CustNotes, QStringLiteral("Fast Pay"));
+    }
+
+    void feedRereadsEachListedCustomer()
+    {
+        CustomerListModel model;
+        model.setRows(QueryCustomers(CustomerSearch::LastName, QStringLiteral("doe")));
+        CustomerListFeed feed(model);
+        QCOMPARE(feed.rowCount(), 2);
+        QCOMPARE(feed.columnNames().size(), 14);
+        QCOMPARE(feed.value(0, QStringLiteral("rvstrCustFirstLastName")), QStringLiteral("John Doe"));
+        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustCityStateZip")), QStringLiteral("Jane City,Jane State 88888"));
+        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustExtraPhone1Nm")), QStringLiteral("2nd Line:"));
+        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustDiscount")), QStringLiteral("Discount Percent: 5"));
+        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustTaxExmpNmbr")), QStringLiteral("Tax Exempt, Tax Number: 1414141"));
+        QCOMPARE(feed.value(0, QStringLiteral("rvstrCustTaxExmpNmbr")), QString());
+        QCOMPARE(feed.value(0, QStringLiteral("rvstrNoSuchColumn")), QString());
+    }
+
+    void feedTaxLine_data()
+    {
+        QTest::addColumn<bool>("exempt");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("exempt with number") << true << "12-345" << "Tax Exempt, Tax Number: 12-345";
+        QTest::newRow("exempt without number") << true << "" << "Tax Exempt";
+        QTest::newRow("number without exemption") << false << "12-345" << "Tax Number: 12-345";
+        QTest::newRow("neither") << false << "" << "";
+    }
+
+    void feedTaxLine()
+    {
+        QFETCH(bool, exempt);
+        QFETCH(QString, number);
+        QFETCH(QString, expected);
+        TrecCustomer c;
+        c.TaxExempt = exempt;
+        c.TaxExemptNumber = number;
+        QCOMPARE(CustomerListFeed::rowValues(c).at(11), expected);
+    }
+};
+
+VELMAR_TEST_MAIN(TestCustomerSearch)
+#include "tst_customerSearch.moc"

@@ -1,0 +1,373 @@
+#include "app/AppState.h"
+#include "catalogs/CustomerListModel.h"
+#include "catalogs/CustomerStore.h"
+#include "catalogs/gui/TfrmCustomer.h"
+#include "printing/DataFeed.h"
+#include "data/Database.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestEnvironment.h"
+#include "CatalogTestHelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTreeView>
+
+// The customer window as the user drives it.
+class TestCustomerWindow : public QObject {
+    Q_OBJECT
+
+    AppState m_state;
+
+    template <typename T = QWidget>
+    static T* child(QWidget& window, const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+    static QAction* action(QWidget& window, const char* name) { return child<QAction>(window, name); }
+    static QStringList listedNames(TfrmCustomer& window)
+    {
+        QStringList names;
+        for (const CustomerListRow& row : window.listModel()->rows())
+            names << row.FullName;
+        return names;
+    }
+    static void clickCustomer(TfrmCustomer& window, const QString& fullName)
+    {
+        const QStringList names = listedNames(window);
+        const int row = int(names.indexOf(fullName));
+        QVERIFY2(row >= 0, qPrintable(fullName));
+        ClickListRow(child<QTreeView>(window, "lstvCustomers"), row, 1);
+    }
+    static bool onEditPage(TfrmCustomer& window)
+    {
+        return child<QStackedWidget>(window, "pgctrlCustomer")->currentWidget()->objectName()
+               == QLatin1String("tbsheetEditArea");
+    }
+    static int customerCount()
+    {
+        Connection db = OpenDatabase();
+        return int(db.exec(QStringLiteral("SELECT COUNT(*) FROM tblCustomers;")).columnInt(0));
+    }
+
+private slots:
+    void init()
+    {
+        m_state = AppState();
+        TestEnvironment::freshDatabase(m_state);
+    }
+
+    void opensOnTheFullList()
+    {
+        TfrmCustomer window(m_state);
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Customer Maintenance"));
+        QCOMPARE(listedNames(window), (QStringList{"Joe Blow", "John Doe", "Jane Doe"}));
+        QVERIFY(!onEditPage(window));
+        QCOMPARE(child<QGroupBox>(window, "gbxCustomer")->title(), QStringLiteral("Customer Information Work Area"));
+        QVERIFY(action(window, "actNewCustomer")->isEnabled());
+        QVERIFY(!action(window, "actSave")->isEnabled());
+        QVERIFY(!action(window, "actCancel")->isEnabled());
+        QVERIFY(!action(window, "actDelete")->isEnabled());
+        QVERIFY(!child<QLineEdit>(window, "txtCustSearch")->isEnabled());
+        QVERIFY(child<QTreeView>(window, "lstvCustomers")->isColumnHidden(CustomerListModel::CustId));
+        QCOMPARE(child<QComboBox>(window, "cmboCustSearch")->count(), 10);
+        QCOMPARE(child<QComboBox>(window, "cmbPaymentTerms")->count(), 4);
+        QCOMPARE(child<QComboBox>(window, "cmbPaymentTerms")->currentText(), QString());
+        QCOMPARE(child(window, "txtCustId")->toolTip(), QStringLiteral("Computer generated number – Cannot be changed"));
+        QCOMPARE(child(window, "cmbPaymentTerms")->statusTip(), QStringLiteral("Select oe Enter Payment Terms for this Customer"));
+        QCOMPARE(child<QLineEdit>(window, "txtCustCmpnyName")->maxLength(), 35);
+        QCOMPARE(child<QLineEdit>(window, "txtCustZipCode")->maxLength(), 16);
+        QCOMPARE(child<QLineEdit>(window, "txtCustSearch")->maxLength(), 30);
+        QCOMPARE(m_state.listFeed->rowCount(), 3);
+    }
+
+    void searchRunsOnEveryKeystroke()
+    {
+        TfrmCustomer window(m_state);
+        window.show();
+        auto* type = child<QComboBox>(window, "cmboCustSearch");
+        auto* text = child<QLineEdit>(window, "txtCustSearch");
+        type->setCurrentIndex(int(CustomerSearch::LastName));
+        QVERIFY(text->isEnabled());
+        QTest::keyClicks(text, QStringLiteral("d"));
+        QCOMPARE(listedNames(window), (QStringList{"John Doe", "Jane Doe"}));
+        QTest::keyClicks(text, QStringLiteral("X"));
+        QCOMPARE(listedNames(window), QStringList{});
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QCOMPARE(listedNames(window).size(), 2);
+
+        // A new type starts with an empty search text.
+        type->setCurrentIndex(int(CustomerSearch::FirstName));
+        QCOMPARE(text->text(), QString());
+        QCOMPARE(listedNames(window).size(), 3);
+    }
+
+    void taxExemptListsFlaggedCustomersOnly()
+    {
+        TfrmCustomer window(m_state);
+        window.show();
+        auto* text = child<QLineEdit>(window, "txtCustSearch");
+        child<QComboBox>(window, "cmboCustSearch")->setCurrentIndex(int(CustomerSearch::LastName));
+        QTest::keyClicks(text, QStringLiteral("b"));
+        child<QComboBox>(window, "cmboCustSearch")->setCurrentIndex(int(CustomerSearch::TaxExempt));
+        QCOMPARE(listedNames(window), QStringList{"Jane Doe"});
+        QCOMPARE(text->text(), QString());
+        QVERIFY(!text->isEnabled());
+    }
+
+    void saveRule_data()
+    {
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("saveable");
+        QTest::newRow("company only") << "Acme" << "" << "" << true;
+        QTest::newRow("first name only") << "" << "Ann" << "" << true;
+        QTest::newRow("last name only") << "" << "" << "Lee" << true;
+        QTest::newRow("no names") << "" << "" << "" << false;
+    }
+
+    void saveRule()
+    {
+        QFETCH(QString, company);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(bool, saveable);
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        action(window, "actNewCustomer")->trigger();
+        QVERIFY(onEditPage(window));
+        QCOMPARE(child<QGroupBox>(window, "gbxCustomer")->title(), QStringLiteral("New Customer Information"));
+        QVERIFY(!action(window, "actSave")->isEnabled());
+        QVERIFY(!action(window, "actNewCustomer")->isEnabled());
+        QVERIFY(!action(window, "actDelete")->isEnabled());
+        QVERIFY(action(window, "actCancel")->isEnabled());
+        QVERIFY(!child(window, "cmboCustSearch")->isEnabled());
+
+        QTest::keyClicks(child(window, "txtCustAddress"), QStringLiteral("1 Main St"));
+        QTest::keyClicks(child(window, "txtCustCmpnyName"), company);
+        QTest::keyClicks(child(window, "txtCustFrstName"), first);
+        QTest::keyClicks(child(window, "txtCustLstName"), last);
+        QCOMPARE(action(window, "actSave")->isEnabled(), saveable);
+
+        action(window, "actSave")->trigger();
+        QCOMPARE(customerCount(), saveable ? 4 : 3);
+        QCOMPARE(onEditPage(window), !saveable);
+        if (saveable) {
+            QCOMPARE(listedNames(window).size(), 4);
+            const auto added = LoadCustomer(4);
+            QCOMPARE(added->Company, company);
+            QCOMPARE(added->Address, QStringLiteral("1 Main St"));
+            QVERIFY(!added->TaxExempt);
+        }
+        QCOMPARE(prompts->shown.size(), std::size_t(0));
+    }
+
+    void editingAnExistingCustomer()
+    {
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("Jane Doe"));
+        QVERIFY(onEditPage(window));
+        QCOMPARE(child<QGroupBox>(window, "gbxCustomer")->title(), QStringLiteral("Edit Customer Information"));
+        QCOMPARE(child<QLineEdit>(window, "txtCustId")->text(), QStringLiteral("3"));
+        QCOMPARE(child<QLineEdit>(window, "txtCustExtraPhone1Name")->text(), QStringLiteral("2nd Line"));
+        QVERIFY(child<QCheckBox>(window, "ckbxTaxExempt")->isChecked());
+        QCOMPARE(child<QComboBox>(window, "cmbPaymentTerms")->currentText(), QStringLiteral("Due by the 15th"));
+        QCOMPARE(child<QSpinBox>(window, "SpinEditCustDiscount")->value(), 5);
+        QCOMPARE(child<QPlainTextEdit>(window, "txtCustNotes")->toPlainText(), QStringLiteral("Fast Pay"));
+        QVERIFY(!action(window, "actSave")->isEnabled());
+        QVERIFY(action(window, "actDelete")->isEnabled());
+        QVERIFY(!action(window, "actPrint")->isEnabled());
+        QVERIFY(!action(window, "actPrintPreview")->isEnabled());
+
+        // The discount moves by its arrows only.
+        auto* discount = child<QSpinBox>(window, "SpinEditCustDiscount");
+        discount->setFocus();
+        QTest::keyClicks(discount, QStringLiteral("9"));
+        QCOMPARE(discount->value(), 5);
+        QTest::keyClick(discount, Qt::Key_Up);
+        QCOMPARE(discount->value(), 6);
+        QVERIFY(action(window, "actSave")->isEnabled());
+        child<QCheckBox>(window, "ckbxTaxExempt")->click();
+        action(window, "actSave")->trigger();
+
+        const auto saved = LoadCustomer(3);
+        QCOMPARE(saved->Discount, 6);
+        QVERIFY(!saved->TaxExempt);
+        QCOMPARE(saved->ExtraPhone1, QStringLiteral("220-444-9875"));
+        QCOMPARE(customerCount(), 3);
+        QVERIFY(!onEditPage(window));
+        QCOMPARE(child<QComboBox>(window, "cmboCustSearch")->currentIndex(), 0);
+    }
+
+    void cancelAsksAboutUnsavedChanges_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("staysEditing");
+        QTest::addColumn<QString>("storedCity");
+        QTest::newRow("Cancel stays") << int(PromptAnswer::Cancel) << true << "Jane City";
+        QTest::newRow("No drops") << int(PromptAnswer::No) << false << "Jane City";
+        QTest::newRow("Yes saves") << int(PromptAnswer::Yes) << false << "Jane CityX";
+    }
+
+    void cancelAsksAboutUnsavedChanges()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, staysEditing);
+        QFETCH(QString, storedCity);
+        ScopedPrompts prompts;
+        prompts->answers.push_back(PromptAnswer(answer));
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("Jane Doe"));
+        QTest::keyClicks(child(window, "txtCustCity"), QStringLiteral("X"));
+        action(window, "actCancel")->trigger();
+        QCOMPARE(prompts->texts("yesnocancel"), QStringList{"Save changes to this customer?"});
+        QCOMPARE(onEditPage(window), staysEditing);
+        if (staysEditing)
+            QCOMPARE(child<QLineEdit>(window, "txtCustCity")->text(), QStringLiteral("Jane CityX"));
+        QCOMPARE(LoadCustomer(3)->City, storedCity);
+    }
+
+    void cancelWithoutChangesAsksNothing()
+    {
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("John Doe"));
+        action(window, "actCancel")->trigger();
+        QVERIFY(!onEditPage(window));
+        QVERIFY(prompts->shown.empty());
+        QCOMPARE(child<QLineEdit>(window, "txtCustId")->text(), QString());
+    }
+
+    void closingWithUnsavedChanges_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("customers");
+        QTest::newRow("Cancel keeps the window") << int(PromptAnswer::Cancel) << false << 3;
+        QTest::newRow("No closes unsaved") << int(PromptAnswer::No) << true << 3;
+        QTest::newRow("Yes saves and closes") << int(PromptAnswer::Yes) << true << 4;
+    }
+
+    void closingWithUnsavedChanges()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(int, customers);
+        ScopedPrompts prompts;
+        prompts->answers.push_back(PromptAnswer(answer));
+        TfrmCustomer window(m_state);
+        window.show();
+        action(window, "actNewCustomer")->trigger();
+        QTest::keyClicks(child(window, "txtCustLstName"), QStringLiteral("Lee"));
+        action(window, "actClose")->trigger();
+        QCOMPARE(prompts->texts("yesnocancel"), QStringList{"Save changes to this customer?"});
+        QCOMPARE(window.isVisible(), !closes);
+        QCOMPARE(customerCount(), customers);
+    }
+
+    void deleteAsksAndLeavesDocumentsAlone()
+    {
+        {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("INSERT INTO tblInvHeader(strInvName,intInvNumber,strCustCmpnyName,"
+                                   "strCustFullName,strCustExtraPhone1) VALUES (?,?,?,?,?);"),
+                    {QStringLiteral("Invoice"), 500, QStringLiteral("Janes Place"), QStringLiteral("Jane Doe"),
+                     QStringLiteral("2nd Line: 220-444-9875")});
+        }
+        ScopedPrompts prompts;
+        prompts->answers = {PromptAnswer::No, PromptAnswer::Yes};
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("Jane Doe"));
+        action(window, "actDelete")->trigger();
+        QCOMPARE(customerCount(), 3);
+        QVERIFY(onEditPage(window));
+        action(window, "actDelete")->trigger();
+        QCOMPARE(prompts->texts("yesnocancel"),
+                 (QStringList{"Delete this Customers from your list?", "Delete this Customers from your list?"}));
+        QCOMPARE(listedNames(window), (QStringList{"Joe Blow", "John Doe"}));
+        QVERIFY(!onEditPage(window));
+
+        Connection db = OpenDatabase();
+        Statement& doc = db.exec(QStringLiteral("SELECT strCustCmpnyName,strCustFullName,strCustExtraPhone1 "
+                                                "FROM tblInvHeader WHERE intInvNumber = 500;"));
+        QCOMPARE(doc.columnText(0), QStringLiteral("Janes Place"));
+        QCOMPARE(doc.columnText(1), QStringLiteral("Jane Doe"));
+        QCOMPARE(doc.columnText(2), QStringLiteral("2nd Line: 220-444-9875"));
+    }
+
+    void pickerCopiesTheCustomerIntoTheDocument()
+    {
+        m_state.editorOpen = true;
+        m_state.windowMode = 1;
+        m_state.currentDocument.Header.CustPONumber = QStringLiteral("PO-7");
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        QVERIFY(window.isPicker());
+        clickCustomer(window, QStringLiteral("Jane Doe"));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QVERIFY(m_state.dataChanged);
+        QCOMPARE(m_state.windowMode, 1);
+        const TrecInvHeader& h = m_state.currentDocument.Header;
+        QCOMPARE(h.CustFullName, QStringLiteral("Jane Doe"));
+        QCOMPARE(h.CustCtyStZp, QStringLiteral("Jane City Jane State 88888"));
+        QCOMPARE(h.CustExtraPhone1, QStringLiteral("2nd Line: 220-444-9875"));
+        QCOMPARE(h.CustExtraPhone2, QStringLiteral("Fax: 220-444-9876"));
+        QCOMPARE(h.CustPymntTerms, QStringLiteral("Due by the 15th"));
+        QCOMPARE(h.CustPONumber, QStringLiteral("PO-7"));
+        QVERIFY(prompts->shown.empty());
+    }
+
+    void pickerKeepsPrintingOffButAddsCustomers()
+    {
+        m_state.editorOpen = true;
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        QVERIFY(!action(window, "actPrint")->isEnabled());
+        QVERIFY(!action(window, "actPrintPreview")->isEnabled());
+        action(window, "actNewCustomer")->trigger();
+        QTest::keyClicks(child(window, "txtCustCmpnyName"), QStringLiteral("Acme Paints"));
+        action(window, "actSave")->trigger();
+        QVERIFY(window.isVisible());
+        QVERIFY(!m_state.dataChanged);
+        QVERIFY(!action(window, "actPrint")->isEnabled());
+        QCOMPARE(listedNames(window).size(), 4);
+
+        clickCustomer(window, QStringLiteral(" "));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(m_state.currentDocument.Header.CustCmpnyName, QStringLiteral("Acme Paints"));
+        QCOMPARE(m_state.currentDocument.Header.CustFullName, QString());
+        QCOMPARE(m_state.currentDocument.Header.CustExtraPhone1, QString());
+        QVERIFY(m_state.dataChanged);
+    }
+
+    void feedIsHandedBackWhenTheWindowGoes()
+    {
+        {
+            TfrmCustomer window(m_state);
+            QVERIFY(m_state.listFeed);
+        }
+        QVERIFY(!m_state.listFeed);
+    }
+};
+
+VELMAR_TEST_MAIN(TestCustomerWindow)
+#include "tst_customerWindow.moc"
