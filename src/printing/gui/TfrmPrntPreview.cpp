@@ -1,0 +1,169 @@
+#include "printing/gui/TfrmPrntPreview.h"
+
+#include "app/Guard.h"
+#include "printing/gui/PreviewPageView.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace {
+
+// The wheel neither scrolls nor zooms the preview.
+class PreviewScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override { event->accept(); }
+};
+
+} // namespace
+
+TfrmPrntPreview::TfrmPrntPreview(const QString& caption, DisplayDocument pages, std::function<void()> print,
+                                 QWidget* parent)
+    : QDialog(parent), m_pages(std::move(pages)), m_print(std::move(print))
+{
+    setObjectName(QStringLiteral("frmPrntPreview"));
+    setWindowTitle(caption);
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+
+    auto* toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("ToolBarPrintPreview"));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar->setIconSize(QSize(32, 32));
+    m_actClose = makeAction(QStringLiteral("actClose"), QStringLiteral("Close"), QStringLiteral("Close Print Preview"),
+                           QStringLiteral("window-close"));
+    m_actPrint = makeAction(QStringLiteral("actPrint"), QStringLiteral("Print"), QStringLiteral("Print document"),
+                           QStringLiteral("document-print"));
+    m_actZoomIn = makeAction(QStringLiteral("actZoomIn"), QStringLiteral("Zoom In"), QStringLiteral("Zoom in document"),
+                            QStringLiteral("zoom-in"));
+    m_actZoomOut = makeAction(QStringLiteral("actZoomOut"), QStringLiteral("Zoom Out"),
+                             QStringLiteral("Zoom out document"), QStringLiteral("zoom-out"));
+    m_actPreviousPage = makeAction(QStringLiteral("actPreviousPage"), QStringLiteral("Previous Page"),
+                                  QStringLiteral("Preview Previous document"), QStringLiteral("go-previous"));
+    m_actNextPage = makeAction(QStringLiteral("actNextPage"), QStringLiteral("Next Page"),
+                              QStringLiteral("Preview Next document"), QStringLiteral("go-next"));
+    toolBar->addAction(m_actClose);
+    toolBar->addSeparator();
+    toolBar->addAction(m_actPrint);
+    toolBar->addSeparator();
+    toolBar->addAction(m_actZoomIn);
+    toolBar->addAction(m_actZoomOut);
+    toolBar->addSeparator();
+    toolBar->addAction(m_actPreviousPage);
+    toolBar->addAction(m_actNextPage);
+
+    m_scrollBox = new PreviewScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBoxPrintPreview"));
+    m_scrollBox->setBackgroundRole(QPalette::Dark);
+    QPalette palette = m_scrollBox->palette();
+    palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    m_scrollBox->setPalette(palette);
+    m_scrollBox->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_view = new PreviewPageView;
+    m_scrollBox->setWidget(m_view);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(m_scrollBox, 1);
+
+    connect(m_actClose, &QAction::triggered, this, &QDialog::accept);
+    connect(m_actPrint, &QAction::triggered, this, &TfrmPrntPreview::actPrintExecute);
+    connect(m_actZoomIn, &QAction::triggered, this, &TfrmPrntPreview::actZoomInExecute);
+    connect(m_actZoomOut, &QAction::triggered, this, &TfrmPrntPreview::actZoomOutExecute);
+    connect(m_actPreviousPage, &QAction::triggered, this, &TfrmPrntPreview::actPreviousPageExecute);
+    connect(m_actNextPage, &QAction::triggered, this, &TfrmPrntPreview::actNextPageExecute);
+
+    resize(900, 1000);
+    setWindowState(Qt::WindowMaximized);
+    showCurrentPage();
+    pShowFormInformation();
+    pSetMenuButtons();
+}
+
+QAction* TfrmPrntPreview::makeAction(const QString& name, const QString& caption, const QString& hint,
+                                    const QString& icon)
+{
+    auto* action = new QAction(QIcon::fromTheme(icon), caption, this);
+    action->setObjectName(name);
+    return action;
+}
+
+int TfrmPrntPreview::zoom() const
+{
+    return m_view->zoom();
+}
+
+void TfrmPrntPreview::pShowFormInformation()
+{
+    const std::pair<QAction*, const char*> hints[] = {
+        {m_actClose, "Close Print Preview"},         {m_actPrint, "Print document"},
+        {m_actZoomIn, "Zoom in document"},           {m_actZoomOut, "Zoom out document"},
+        {m_actPreviousPage, "Preview Previous document"}, {m_actNextPage, "Preview Next document"},
+    };
+    for (const auto& [action, hint] : hints) {
+        action->setToolTip(QString::fromLatin1(hint));
+        action->setStatusTip(QString::fromLatin1(hint));
+    }
+}
+
+void TfrmPrntPreview::pSetMenuButtons()
+{
+    if (pageCount() <= 1) {
+        m_actPreviousPage->setEnabled(false);
+        m_actNextPage->setEnabled(false);
+        return;
+    }
+    m_actPreviousPage->setEnabled(m_currentPage > 1);
+    m_actNextPage->setEnabled(m_currentPage < pageCount());
+}
+
+void TfrmPrntPreview::pSelectAPageToView(bool next)
+{
+    if (!next && m_currentPage > 1)
+        --m_currentPage;
+    else if (next && m_currentPage < pageCount())
+        ++m_currentPage;
+    showCurrentPage();
+    pSetMenuButtons();
+}
+
+void TfrmPrntPreview::showCurrentPage()
+{
+    m_view->setPage(pageCount() > 0 ? &m_pages.pages[m_currentPage - 1] : nullptr);
+}
+
+void TfrmPrntPreview::actPrintExecute()
+{
+    Guarded([&] {
+        if (m_print)
+            m_print();
+    });
+}
+
+void TfrmPrntPreview::actZoomInExecute()
+{
+    m_view->setZoom(m_view->zoom() + 10);
+}
+
+void TfrmPrntPreview::actZoomOutExecute()
+{
+    if (m_view->zoom() > 10)
+        m_view->setZoom(m_view->zoom() - 10);
+}
+
+void TfrmPrntPreview::actPreviousPageExecute()
+{
+    pSelectAPageToView(false);
+}
+
+void TfrmPrntPreview::actNextPageExecute()
+{
+    pSelectAPageToView(true);
+}
