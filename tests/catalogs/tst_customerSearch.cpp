@@ -1,4 +1,3 @@
-#include "catalogs/CustomerListFeed.h"
 #include "catalogs/CustomerListModel.h"
 #include "catalogs/CustomerPick.h"
 #include "catalogs/CustomerStore.h"
@@ -161,44 +160,6 @@ private slots:
         QVERIFY(header.CustTaxExempt);
         QCOMPARE(header.CustTaxExemptNum, QStringLiteral("1414141"));
         QCOMPARE(header.CustNotes, QStringLiteral("Fast Pay"));
-    }
-
-    void feedRereadsEachListedCustomer()
-    {
-        CustomerListModel model;
-        model.setRows(QueryCustomers(CustomerSearch::LastName, QStringLiteral("doe")));
-        CustomerListFeed feed(model);
-        QCOMPARE(feed.rowCount(), 2);
-        QCOMPARE(feed.columnNames().size(), 14);
-        QCOMPARE(feed.value(0, QStringLiteral("rvstrCustFirstLastName")), QStringLiteral("John Doe"));
-        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustCityStateZip")), QStringLiteral("Jane City,Jane State 88888"));
-        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustExtraPhone1Nm")), QStringLiteral("2nd Line:"));
-        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustDiscount")), QStringLiteral("Discount Percent: 5"));
-        QCOMPARE(feed.value(1, QStringLiteral("rvstrCustTaxExmpNmbr")), QStringLiteral("Tax Exempt, Tax Number: 1414141"));
-        QCOMPARE(feed.value(0, QStringLiteral("rvstrCustTaxExmpNmbr")), QString());
-        QCOMPARE(feed.value(0, QStringLiteral("rvstrNoSuchColumn")), QString());
-    }
-
-    void feedTaxLine_data()
-    {
-        QTest::addColumn<bool>("exempt");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("exempt with number") << true << "12-345" << "Tax Exempt, Tax Number: 12-345";
-        QTest::newRow("exempt without number") << true << "" << "Tax Exempt";
-        QTest::newRow("number without exemption") << false << "12-345" << "Tax Number: 12-345";
-        QTest::newRow("neither") << false << "" << "";
-    }
-
-    void feedTaxLine()
-    {
-        QFETCH(bool, exempt);
-        QFETCH(QString, number);
-        QFETCH(QString, expected);
-        TrecCustomer c;
-        c.TaxExempt = exempt;
-        c.TaxExemptNumber = number;
-        QCOMPARE(CustomerListFeed::rowValues(c).at(11), expected);
     }
 };
 

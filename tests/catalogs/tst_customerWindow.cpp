@@ -359,6 +359,22 @@ private slots:
         QVERIFY(m_state.dataChanged);
     }
 
+    void feedFollowsTheListedRows()
+    {
+        {
+            TfrmCustomer window(m_state);
+            window.show();
+            child<QComboBox>(window, "cmboCustSearch")->setCurrentIndex(int(CustomerSearch::LastName));
+            QTest::keyClicks(child(window, "txtCustSearch"), QStringLiteral("doe"));
+            DataFeed* feed = m_state.listFeed;
+            QVERIFY(feed);
+            QCOMPARE(feed->rowCount(), 2);
+            QCOMPARE(feed->value(1, QStringLiteral("rvstrCustFirstLastName")), QStringLiteral("Jane Doe"));
+            QCOMPARE(feed->value(1, QStringLiteral("rvstrCustCityStateZip")), QStringLiteral("Jane City,Jane State 88888"));
+        }
+        QVERIFY(!m_state.listFeed);
+    }
+
     void feedIsHandedBackWhenTheWindowGoes()
     {
         {

@@ -1,15 +1,23 @@
 #include "catalogs/gui/ListPrinting.h"
 
 #include "app/AppState.h"
+#include "printing/gui/TmodPrintData.h"
 
 namespace ListPrinting {
 
-bool available(const AppState&)
+bool available(const AppState& state)
 {
-    // No print service in this build yet: the print commands stay disabled.
-    return false;
+    return state.printData != nullptr;
 }
 
-void run(AppState&, bool) {}
+void run(AppState& state, bool preview)
+{
+    if (!state.printData)
+        return;
+    if (preview)
+        state.printData->pPrintPreview();
+    else
+        state.printData->pPrint();
+}
 
 } // namespace ListPrinting

@@ -4,7 +4,6 @@
 #include "app/Guard.h"
 #include "app/PromptService.h"
 #include "app/ShellServices.h"
-#include "catalogs/CustomerListFeed.h"
 #include "catalogs/CustomerListModel.h"
 #include "catalogs/CustomerPick.h"
 #include "catalogs/CustomerStore.h"
@@ -58,7 +57,7 @@ QLabel* caption(QWidget* parent, const char* text, QWidget* buddy)
 
 TfrmCustomer::TfrmCustomer(AppState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_picker(state.editorOpen),
-      m_model(new CustomerListModel(this)), m_feed(std::make_unique<CustomerListFeed>(*m_model))
+      m_model(new CustomerListModel(this))
 {
     setObjectName(QStringLiteral("frmCustomer"));
     setWindowTitle(QStringLiteral("Customer Maintenance"));
@@ -91,12 +90,12 @@ TfrmCustomer::TfrmCustomer(AppState& state, QWidget* parent)
     layout->addWidget(m_pages);
 
     m_previousFeed = m_state.listFeed;
-    m_state.listFeed = m_feed.get();
+    m_state.listFeed = &m_feed;
 }
 
 TfrmCustomer::~TfrmCustomer()
 {
-    if (m_state.listFeed == m_feed.get())
+    if (m_state.listFeed == &m_feed)
         m_state.listFeed = m_previousFeed;
 }
 
@@ -356,6 +355,11 @@ void TfrmCustomer::pQueryCustomers()
 {
     const auto search = CustomerSearch(m_cmboCustSearch->currentIndex());
     m_model->setRows(QueryCustomers(search, m_txtCustSearch->text()));
+    QList<qint64> ids;
+    ids.reserve(m_model->rowCount());
+    for (const CustomerListRow& row : m_model->rows())
+        ids.append(row.CustomerID);
+    m_feed.setCustomerIds(std::move(ids));
     for (int column = 0; column < CustomerListModel::ColumnCount; ++column)
         m_lstvCustomers->setColumnWidth(column, CustomerListModel::columnWidth(column));
     m_lstvCustomers->setColumnHidden(CustomerListModel::CustId, true);

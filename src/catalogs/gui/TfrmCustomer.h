@@ -1,14 +1,13 @@
 #pragma once
 
 #include "catalogs/CustomerRecord.h"
+#include "printing/ListFeeds.h"
 
 #include <QDialog>
 #include <memory>
 
 struct AppState;
-class CustomerListFeed;
 class CustomerListModel;
-class DataFeed;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -75,7 +74,7 @@ private:
     bool m_shownOnce = false;
     bool m_picked = false;
     CustomerListModel* m_model;
-    std::unique_ptr<CustomerListFeed> m_feed;
+    CustomerListFeed m_feed;
     DataFeed* m_previousFeed = nullptr;
 
     QAction* m_actClose;

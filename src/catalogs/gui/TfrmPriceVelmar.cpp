@@ -5,12 +5,12 @@
 #include "app/PromptService.h"
 #include "app/ShellServices.h"
 #include "catalogs/AllowNumDecimalOnly.h"
-#include "catalogs/PriceListFeed.h"
 #include "catalogs/PriceListModel.h"
 #include "catalogs/PriceSheetStore.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/ListPrinting.h"
 #include "catalogs/gui/ProgressScope.h"
+#include "printing/ReportCatalog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,7 +38,7 @@ std::optional<int> documentNumberFor(const AppState& state)
 
 TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_documentNumber(documentNumberFor(state)),
-      m_model(new PriceListModel(this)), m_feed(std::make_unique<PriceListFeed>(*m_model))
+      m_model(new PriceListModel(this)), m_feed(FeedColumnNames(FeedNames::PriceSheet), {})
 {
     setObjectName(QStringLiteral("frmPriceVelmar"));
     setWindowTitle(QStringLiteral("Velmar Price Sheet"));
@@ -81,12 +81,12 @@ TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
     layout->addWidget(buildEditArea());
 
     m_previousFeed = m_state.listFeed;
-    m_state.listFeed = m_feed.get();
+    m_state.listFeed = &m_feed;
 }
 
 TfrmPriceVelmar::~TfrmPriceVelmar()
 {
-    if (m_state.listFeed == m_feed.get())
+    if (m_state.listFeed == &m_feed)
         m_state.listFeed = m_previousFeed;
 }
 
@@ -180,6 +180,13 @@ void TfrmPriceVelmar::pShowFormInformation()
 void TfrmPriceVelmar::pQueryPriceList()
 {
     m_model->setRows(QueryPriceList(m_documentNumber));
+    // The printed list holds the rows as they are shown.
+    std::vector<QStringList> printed;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        printed.push_back({m_model->cellText(row, PriceListModel::Description),
+                           m_model->cellText(row, PriceListModel::LaborPrice),
+                           m_model->cellText(row, PriceListModel::MaterialPrice)});
+    m_feed.setRows(std::move(printed));
     for (int column = 0; column < PriceListModel::ColumnCount; ++column) {
         m_lstPrice->setColumnWidth(column, PriceListModel::columnWidth(column));
         m_lstPrice->setColumnHidden(column, PriceListModel::columnWidth(column) == 0);

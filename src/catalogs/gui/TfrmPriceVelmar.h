@@ -1,12 +1,12 @@
 #pragma once
 
+#include "printing/ListFeeds.h"
+
 #include <QDialog>
 #include <memory>
 #include <optional>
 
 struct AppState;
-class DataFeed;
-class PriceListFeed;
 class PriceListModel;
 class QAction;
 class QGroupBox;
@@ -55,7 +55,7 @@ private:
     const std::optional<int> m_documentNumber;
     bool m_shownOnce = false;
     PriceListModel* m_model;
-    std::unique_ptr<PriceListFeed> m_feed;
+    TableFeed m_feed;
     DataFeed* m_previousFeed = nullptr;
 
     QAction* m_actClose;
