@@ -178,16 +178,26 @@ QStringList WrapLines(const QStringList& lines, const DescriptionWrap& wrap)
                 result << rest;
                 break;
             }
-            // The last blank before which the text still fits.
+            // The last blank before which the text still fits; widths grow with the
+            // prefix, so a binary search over the blanks measures only a few prefixes.
+            qsizetype firstWord = 0;
+            while (firstWord < rest.size() && rest.at(firstWord).isSpace())
+                ++firstWord;
+            QList<qsizetype> blanks;
+            for (qsizetype i = rest.indexOf(QLatin1Char(' '), firstWord); i >= 0;
+                 i = rest.indexOf(QLatin1Char(' '), i + 1))
+                blanks << i;
             qsizetype breakAt = -1;
-            for (qsizetype i = rest.indexOf(QLatin1Char(' ')); i >= 0;
-                 i = rest.indexOf(QLatin1Char(' '), i + 1)) {
-                const QString head = rest.left(i);
-                if (RightTrimmed(head).isEmpty())
-                    continue; // leading blanks: no word yet
-                if (!fits(head))
-                    break;
-                breakAt = i;
+            qsizetype low = 0;
+            qsizetype high = blanks.size() - 1;
+            while (low <= high) {
+                const qsizetype middle = (low + high) / 2;
+                if (fits(rest.left(blanks[middle]))) {
+                    breakAt = blanks[middle];
+                    low = middle + 1;
+                } else {
+                    high = middle - 1;
+                }
             }
             qsizetype next = 0;
             if (breakAt > 0) {
