@@ -11,6 +11,13 @@ QString ValueOf(const QStringList& columns, const QStringList& values, const QSt
     return index >= 0 && index < values.size() ? values[index] : QString();
 }
 
+// A phone label ends with a colon; a customer without the phone prints an empty cell
+// rather than a lone colon.
+QString PhoneLabel(const QString& label)
+{
+    return label.isEmpty() ? QString() : label + QLatin1Char(':');
+}
+
 } // namespace
 
 TableFeed::TableFeed(QStringList columns, std::vector<QStringList> rows)
@@ -99,8 +106,8 @@ QStringList CustomerListFeed::readRow(qint64 customerId) const
         s.columnText(8),
         s.columnText(9),
         s.columnText(10),
-        s.columnText(11) + QLatin1Char(':'),
-        s.columnText(12) + QLatin1Char(':'),
+        PhoneLabel(s.columnText(11)),
+        PhoneLabel(s.columnText(12)),
         QStringLiteral("Discount Percent: ") + s.columnText(13),
         CustomerTaxLine(taxExempt, s.columnText(15)),
         s.columnText(16),
