@@ -201,6 +201,7 @@ void LoadDocument(CurrentDocument& document, const CompanySettings& settings)
     // 3.
     Statement& row = db.exec(kSelectHeader, {number});
     h.IsNew = false;
+    h.BlankForm = document.Header.BlankForm; // a load leaves the blank-form mode to its caller
     h.InvNumber = number;
     h.InvName = row.columnText(0);
     h.InvDate = row.columnText(2);
