@@ -1,6 +1,7 @@
 #include "printing/gui/TfrmPrntPreview.h"
 
 #include "app/Guard.h"
+#include "app/gui/ThemeIcons.h"
 #include "printing/gui/PreviewPageView.h"
 
 #include <QAction>
@@ -35,18 +36,17 @@ TfrmPrntPreview::TfrmPrntPreview(const QString& caption, DisplayDocument pages, 
     toolBar->setObjectName(QStringLiteral("ToolBarPrintPreview"));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setIconSize(QSize(32, 32));
-    m_actClose = makeAction(QStringLiteral("actClose"), QStringLiteral("Close"), QStringLiteral("Close Print Preview"),
-                           QStringLiteral("window-close"));
-    m_actPrint = makeAction(QStringLiteral("actPrint"), QStringLiteral("Print"), QStringLiteral("Print document"),
-                           QStringLiteral("document-print"));
-    m_actZoomIn = makeAction(QStringLiteral("actZoomIn"), QStringLiteral("Zoom In"), QStringLiteral("Zoom in document"),
-                            QStringLiteral("zoom-in"));
-    m_actZoomOut = makeAction(QStringLiteral("actZoomOut"), QStringLiteral("Zoom Out"),
-                             QStringLiteral("Zoom out document"), QStringLiteral("zoom-out"));
-    m_actPreviousPage = makeAction(QStringLiteral("actPreviousPage"), QStringLiteral("Previous Page"),
-                                  QStringLiteral("Preview Previous document"), QStringLiteral("go-previous"));
-    m_actNextPage = makeAction(QStringLiteral("actNextPage"), QStringLiteral("Next Page"),
-                              QStringLiteral("Preview Next document"), QStringLiteral("go-next"));
+    m_actClose = makeAction(QStringLiteral("actClose"), QStringLiteral("Close"), "window-close",
+                            QStyle::SP_DialogCloseButton);
+    m_actPrint = makeAction(QStringLiteral("actPrint"), QStringLiteral("Print"), "document-print",
+                            QStyle::SP_DialogSaveButton);
+    m_actZoomIn = makeAction(QStringLiteral("actZoomIn"), QStringLiteral("Zoom In"), "zoom-in", QStyle::SP_ArrowUp);
+    m_actZoomOut = makeAction(QStringLiteral("actZoomOut"), QStringLiteral("Zoom Out"), "zoom-out",
+                              QStyle::SP_ArrowDown);
+    m_actPreviousPage = makeAction(QStringLiteral("actPreviousPage"), QStringLiteral("Previous Page"), "go-previous",
+                                   QStyle::SP_ArrowBack);
+    m_actNextPage = makeAction(QStringLiteral("actNextPage"), QStringLiteral("Next Page"), "go-next",
+                               QStyle::SP_ArrowForward);
     toolBar->addAction(m_actClose);
     toolBar->addSeparator();
     toolBar->addAction(m_actPrint);
@@ -87,10 +87,10 @@ TfrmPrntPreview::TfrmPrntPreview(const QString& caption, DisplayDocument pages, 
     pSetMenuButtons();
 }
 
-QAction* TfrmPrntPreview::makeAction(const QString& name, const QString& caption, const QString& hint,
-                                    const QString& icon)
+QAction* TfrmPrntPreview::makeAction(const QString& name, const QString& caption, const char* icon,
+                                     QStyle::StandardPixmap fallback)
 {
-    auto* action = new QAction(QIcon::fromTheme(icon), caption, this);
+    auto* action = new QAction(ThemeIcon(icon, fallback), caption, this);
     action->setObjectName(name);
     return action;
 }

@@ -3,6 +3,7 @@
 #include "printing/DisplayList.h"
 
 #include <QDialog>
+#include <QStyle>
 #include <functional>
 
 class QAction;
@@ -35,7 +36,8 @@ private slots:
     void actNextPageExecute();
 
 private:
-    QAction* makeAction(const QString& name, const QString& caption, const QString& hint, const QString& icon);
+    QAction* makeAction(const QString& name, const QString& caption, const char* icon,
+                        QStyle::StandardPixmap fallback);
     void showCurrentPage();
 
     DisplayDocument m_pages;

@@ -1,0 +1,226 @@
+#include "printing/gui/TfrmPrntPreview.h"
+#include "printing/gui/TmodPrintData.h"
+#include "printing/ListFeeds.h"
+#include "printing/ReportCatalog.h"
+#include "printing/PrintTestSupport.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestEnvironment.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+namespace {
+
+DisplayDocument BlankPages(int count)
+{
+    DisplayDocument document;
+    for (int i = 0; i < count; ++i)
+        document.pages.push_back(DisplayPage{QSize(8500, 11000), {}});
+    return document;
+}
+
+QAction* Action(QWidget* window, const char* name)
+{
+    return window->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// Runs `check` on the modal window once it is shown, then closes it.
+void OnModalWindow(const std::function<void(QWidget*)>& check)
+{
+    QTimer::singleShot(0, [check] {
+        QWidget* window = QApplication::activeModalWidget();
+        QVERIFY(window);
+        check(window);
+        window->close();
+    });
+}
+
+} // namespace
+
+class TestPrintService : public QObject {
+    Q_OBJECT
+
+    AppState state;
+    QTemporaryDir output;
+    int printedJobs = 0;
+
+    // A printer that writes its job to a PDF file, one file per job.
+    std::unique_ptr<QPrinter> FilePrinter()
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(output.filePath(QStringLiteral("job%1.pdf").arg(++printedJobs)));
+        return printer;
+    }
+
+private slots:
+    void init()
+    {
+        TestEnvironment::freshDatabase(state);
+        printedJobs = 0;
+        TrecInvHeader& h = state.currentDocument.Header;
+        h = TrecInvHeader{};
+        h.InvName = QStringLiteral("Invoice");
+        h.InvNumber = 1042;
+        h.InvDate = QStringLiteral("3/1/2011");
+        state.currentDocument.WorkSheets.clear();
+        state.currentDocument.Notes.clear();
+        state.companySettings.CompanyData.CompName = QStringLiteral("Harbor Painting");
+    }
+
+    void pageButtons_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QList<bool>>("previousEnabled");
+        QTest::addColumn<QList<bool>>("nextEnabled");
+        QTest::newRow("one page") << 1 << QList<bool>{false, false, false} << QList<bool>{false, false, false};
+        QTest::newRow("three pages") << 3 << QList<bool>{false, true, true} << QList<bool>{true, true, false};
+    }
+    void pageButtons()
+    {
+        QFETCH(int, pages);
+        QFETCH(QList<bool>, previousEnabled);
+        QFETCH(QList<bool>, nextEnabled);
+        TfrmPrntPreview preview(QStringLiteral("Preview"), BlankPages(pages), {});
+        QAction* previous = Action(&preview, "actPreviousPage");
+        QAction* next = Action(&preview, "actNextPage");
+        for (int press = 0; press < 3; ++press) {
+            QCOMPARE(preview.currentPage(), std::min(press + 1, pages));
+            QCOMPARE(previous->isEnabled(), previousEnabled[press]);
+            QCOMPARE(next->isEnabled(), nextEnabled[press]);
+            next->trigger();
+        }
+        QCOMPARE(preview.currentPage(), pages);
+        previous->trigger();
+        QCOMPARE(preview.currentPage(), std::max(1, pages - 1));
+    }
+
+    void zoomStepsByTenAndStopsAtTen()
+    {
+        TfrmPrntPreview preview(QStringLiteral("Preview"), BlankPages(1), {});
+        QCOMPARE(preview.zoom(), 100);
+        auto* view = preview.findChild<QScrollArea*>(QStringLiteral("ScrollBoxPrintPreview"))->widget();
+        const int fullWidth = view->width();
+        for (int press = 0; press < 9; ++press)
+            Action(&preview, "actZoomOut")->trigger();
+        QCOMPARE(preview.zoom(), 10);
+        QVERIFY(view->width() < fullWidth / 5);
+        Action(&preview, "actZoomOut")->trigger();
+        Action(&preview, "actZoomOut")->trigger();
+        QCOMPARE(preview.zoom(), 10);
+        Action(&preview, "actZoomIn")->trigger();
+        Action(&preview, "actZoomIn")->trigger();
+        QCOMPARE(preview.zoom(), 30);
+    }
+
+    void toolBarCaptionsAndHints()
+    {
+        TfrmPrntPreview preview(QStringLiteral("Preview"), BlankPages(1), {});
+        const QList<QStringList> expected = {
+            {"actClose", "Close", "Close Print Preview"},
+            {"actPrint", "Print", "Print document"},
+            {"actZoomIn", "Zoom In", "Zoom in document"},
+            {"actZoomOut", "Zoom Out", "Zoom out document"},
+            {"actPreviousPage", "Previous Page", "Preview Previous document"},
+            {"actNextPage", "Next Page", "Preview Next document"},
+        };
+        QStringList order;
+        for (QAction* action : preview.findChild<QToolBar*>()->actions())
+            order << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+        QCOMPARE(order, (QStringList{"actClose", "|", "actPrint", "|", "actZoomIn", "actZoomOut", "|",
+                                     "actPreviousPage", "actNextPage"}));
+        for (const QStringList& row : expected) {
+            QAction* action = Action(&preview, qPrintable(row[0]));
+            QCOMPARE(action->text(), row[1]);
+            QCOMPARE(action->toolTip(), row[2]);
+            QCOMPARE(action->statusTip(), row[2]);
+        }
+    }
+
+    void previewPrintsTheSameRequestAndStaysOpen()
+    {
+        state.windowMode = 1;
+        state.currentDocument.Header.PrintWarranty = true;
+        TmodPrintData service(state);
+        service.printerProvider = [this] { return FilePrinter(); };
+        bool checked = false;
+        OnModalWindow([&](QWidget* window) {
+            auto* preview = qobject_cast<TfrmPrntPreview*>(window);
+            QVERIFY(preview);
+            QCOMPARE(preview->windowTitle(), QStringLiteral("Preview Invoice 1042"));
+            QVERIFY(preview->windowState() & Qt::WindowMaximized);
+            QCOMPARE(preview->pageCount(), 2);
+            QCOMPARE(preview->zoom(), 100);
+            // The caller's mode changed meanwhile must not change what is printed.
+            state.windowMode = 3;
+            Action(preview, "actPrint")->trigger();
+            QVERIFY(preview->isVisible());
+            QCOMPARE(state.windowMode, 3);
+            checked = true;
+        });
+        service.pPrintPreview();
+        QVERIFY(checked);
+        QCOMPARE(printedJobs, 1);
+        const QString job = output.filePath(QStringLiteral("job1.pdf"));
+        QCOMPARE(PrintTest::PdfInfo(job).value(QStringLiteral("Pages")), QStringLiteral("2"));
+        QVERIFY(PrintTest::PdfText(job, 1).contains(QStringLiteral("Invoice 1042")));
+        QVERIFY(PrintTest::PdfText(job, 2).contains(QStringLiteral("Page 1 of\u2019 1")));
+    }
+
+    void previewOfAListShowsItsPages()
+    {
+        TableFeed feed(FeedColumnNames(FeedNames::PriceSheet), std::vector<QStringList>(22, {"Item", "$1.00", "$2.00"}));
+        state.listFeed = &feed;
+        state.windowMode = 2;
+        TmodPrintData service(state);
+        int pages = 0;
+        OnModalWindow([&](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Preview Price Sheet List"));
+            pages = qobject_cast<TfrmPrntPreview*>(window)->pageCount();
+        });
+        service.pPrintPreview();
+        QCOMPARE(pages, 2);
+    }
+
+    void withoutAPrinterNothingIsPrinted()
+    {
+        ScopedPrompts prompts;
+        state.windowMode = 1;
+        TmodPrintData service(state);
+        service.printerProvider = [] { return std::unique_ptr<QPrinter>(); };
+        service.pPrint();
+        QCOMPARE(prompts->texts(), QStringList{QStringLiteral("No default printer is set up. Nothing was printed.")});
+    }
+
+    void printGoesToThePrinterWithoutAsking()
+    {
+        ScopedPrompts prompts;
+        state.windowMode = 1;
+        TmodPrintData service(state);
+        service.printerProvider = [this] { return FilePrinter(); };
+        service.pPrint();
+        QVERIFY(prompts->texts().isEmpty());
+        QCOMPARE(printedJobs, 1);
+        const QString text = PrintTest::PdfText(output.filePath(QStringLiteral("job1.pdf")));
+        QVERIFY(text.contains(QStringLiteral("Harbor Painting")));
+    }
+
+    void pdfFileIsTheDocumentWhateverTheMode()
+    {
+        state.windowMode = 3;
+        TmodPrintData service(state);
+        const QString path = output.filePath(QStringLiteral("Invoice 1042.pdf"));
+        service.pCreatePDFFile(path);
+        service.pCreatePDFFile(path);
+        const auto info = PrintTest::PdfInfo(path);
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Invoice 1042"));
+        QCOMPARE(info.value(QStringLiteral("Producer")), QStringLiteral("Harbor Painting"));
+        QVERIFY(PrintTest::PdfText(path).contains(QStringLiteral("Invoice Total")));
+    }
+};
+
+VELMAR_TEST_MAIN(TestPrintService)
+#include "tst_printservice.moc"
