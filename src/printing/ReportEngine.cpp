@@ -217,6 +217,8 @@ DisplayDocument RunReports(const std::vector<ReportRun>& runs, const PageProgres
 
         // Pass two: the pages themselves.
         for (int p = 0; p < pageCount; ++p) {
+            if (progress)
+                progress(static_cast<int>(document.pages.size()) + 1);
             DisplayPage& page = document.pages.emplace_back();
             page.size = QSize(ToUnits(layout.pageWidth), ToUnits(layout.pageHeight));
             PageWriter writer(layout, page, p, pageCount);
@@ -234,8 +236,6 @@ DisplayDocument RunReports(const std::vector<ReportRun>& runs, const PageProgres
                         writer.item(item, origin, {feed, placement.row});
                 }
             }
-            if (progress)
-                progress(static_cast<int>(document.pages.size()));
         }
     }
     return document;

@@ -17,7 +17,7 @@ struct ReportRun {
     FeedMap feeds;
 };
 
-// Called with the page number of the job as each page is produced.
+// Called with the page number of the job as each page is started.
 using PageProgress = std::function<void(int page)>;
 
 // Lays out the reports of one job, each starting on a new page, in two passes: the

@@ -1,4 +1,5 @@
 #include "printing/gui/TfrmPrntPreview.h"
+#include "printing/gui/TfrmReportStatus.h"
 #include "printing/gui/TmodPrintData.h"
 #include "printing/ListFeeds.h"
 #include "printing/ReportCatalog.h"
@@ -183,6 +184,33 @@ private slots:
         });
         service.pPrintPreview();
         QCOMPARE(pages, 2);
+    }
+
+    void statusWindowCountsThePagesBeingGenerated()
+    {
+        // A feed that notes what the status window says whenever a row is read.
+        class WatchingFeed : public TableFeed {
+        public:
+            using TableFeed::TableFeed;
+            mutable QStringList seen;
+            QString value(int row, const QString& column) const override
+            {
+                for (QWidget* widget : QApplication::topLevelWidgets()) {
+                    if (auto* status = qobject_cast<TfrmReportStatus*>(widget); status && status->isVisible())
+                        seen << status->windowTitle() + QStringLiteral(": ") + status->text();
+                }
+                return TableFeed::value(row, column);
+            }
+        };
+        WatchingFeed feed(FeedColumnNames(FeedNames::InvMaintenance), std::vector<QStringList>(30, {"1042"}));
+        state.listFeed = &feed;
+        state.windowMode = 8;
+        TmodPrintData service(state);
+        OnModalWindow([](QWidget*) {});
+        service.pPrintPreview();
+        feed.seen.removeDuplicates();
+        QCOMPARE(feed.seen, (QStringList{QStringLiteral("Report Status: Generating page 1"),
+                                         QStringLiteral("Report Status: Generating page 2")}));
     }
 
     void withoutAPrinterNothingIsPrinted()

@@ -67,9 +67,9 @@ PrintRequest TmodPrintData::buildRequest(int windowMode)
     return BuildPrintRequest(m_state, windowMode, plannerInfo, taxSalesInfo);
 }
 
-DisplayDocument TmodPrintData::generate(const PrintRequest& request, const QString& statusLine)
+DisplayDocument TmodPrintData::generate(const PrintRequest& request)
 {
-    TfrmReportStatus status(statusLine, m_window);
+    TfrmReportStatus status(kGeneratingLine, m_window);
     status.show();
     return RunReports(request.runs, [&status](int page) { status.showPage(page); });
 }
@@ -85,7 +85,8 @@ void TmodPrintData::pPrint()
     const PrintRequest request = buildRequest(m_state.windowMode);
     if (request.empty())
         return;
-    const DisplayDocument pages = generate(request, kPrintingLine);
+    // Laying out is quick; the status counts the pages as they go to the printer.
+    const DisplayDocument pages = RunReports(request.runs);
     if (pages.pages.empty())
         return;
 
@@ -117,7 +118,7 @@ void TmodPrintData::pPrintPreview()
     const PrintRequest request = buildRequest(windowMode);
     if (request.empty())
         return;
-    DisplayDocument pages = generate(request, kGeneratingLine);
+    DisplayDocument pages = generate(request);
     TfrmPrntPreview preview(request.previewCaption, std::move(pages),
                             [this, windowMode] {
                                 // Printing from the preview prints the same request again.
@@ -133,6 +134,6 @@ void TmodPrintData::pPrintPreview()
 void TmodPrintData::pCreatePDFFile(const QString& path)
 {
     const PrintRequest request = buildRequest(kDocumentMode);
-    const DisplayDocument pages = generate(request, kGeneratingLine);
+    const DisplayDocument pages = generate(request);
     WritePdfFile(path, pages, DocumentPdfInfo(m_state));
 }

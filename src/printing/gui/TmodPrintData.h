@@ -51,7 +51,8 @@ public:
 
 private:
     PrintRequest buildRequest(int windowMode);
-    DisplayDocument generate(const PrintRequest& request, const QString& statusLine);
+    // Lays out the pages behind the "Report Status" window.
+    DisplayDocument generate(const PrintRequest& request);
 
     AppState& m_state;
     QWidget* m_window;
