@@ -65,20 +65,15 @@ double PlaceLogo(ReportLayout& layout, const TrecInvHeader& header, const Compan
     return logo->height;
 }
 
-QString JoinNonEmpty(const QString& first, const QString& separator, const QString& second)
-{
-    return first + separator + second;
-}
-
 // The company lines, one below the other; an empty value takes no line.
 double PlaceCompanyBlock(ReportLayout& layout, const CompanySettings& settings, double y)
 {
     const TrecCompanyData& c = settings.CompanyData;
     auto phone = [](const QString& label, const QString& number) {
-        return number.isEmpty() ? QString() : JoinNonEmpty(label, QStringLiteral(": "), number);
+        return number.isEmpty() ? QString() : label + QStringLiteral(": ") + number;
     };
     auto licence = [](const QString& name, const QString& number) {
-        return name.isEmpty() && number.isEmpty() ? QString() : JoinNonEmpty(name, QStringLiteral(" "), number);
+        return name.isEmpty() && number.isEmpty() ? QString() : name + QLatin1Char(' ') + number;
     };
     const bool anyCity = !c.CompCity.isEmpty() || !c.CompState.isEmpty() || !c.CompZip.isEmpty();
     const std::pair<QString, QString> lines[] = {

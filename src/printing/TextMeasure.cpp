@@ -18,14 +18,15 @@ QString CacheKey(const DisplayFont& font)
         .arg(font.italic ? 1 : 0);
 }
 
-// Metrics are costly to make; a layout uses a handful of fonts.
+// Metrics are costly to make; a layout uses a handful of fonts. The cache is never
+// destroyed: font metrics must not outlive the application's font database.
 const QFontMetricsF& Metrics(const DisplayFont& font)
 {
-    static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
+    static auto* cache = new QHash<QString, std::shared_ptr<QFontMetricsF>>;
     const QString key = CacheKey(font);
-    auto found = cache.find(key);
-    if (found == cache.end())
-        found = cache.insert(key, std::make_shared<QFontMetricsF>(ToQFont(font)));
+    auto found = cache->find(key);
+    if (found == cache->end())
+        found = cache->insert(key, std::make_shared<QFontMetricsF>(ToQFont(font)));
     return *found.value();
 }
 
