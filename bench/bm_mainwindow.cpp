@@ -1,0 +1,28 @@
+#include "app/AppState.h"
+#include "app/gui/TfrmMain.h"
+#include "support/BenchEnvironment.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+// From an existing database: load the settings and preferences, then build and show
+// the main window, as a start-up does once the database is there.
+static void BM_OpenMainWindow(benchmark::State& state)
+{
+    BenchEnvironment::freshDatabase();
+    for (auto _ : state) {
+        AppState appState;
+        LoadCompanySettings(appState.companySettings);
+        LoadPreferences(appState.preferences);
+        TfrmMain window(appState);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+        state.PauseTiming();
+        window.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMillisecond);
+
+VELMAR_BENCH_MAIN()
