@@ -92,7 +92,7 @@ private slots:
         auto* list = child<QTreeView>(window, "lstPrice");
         for (int column : {PriceListModel::LabPrice, PriceListModel::MatPrice, PriceListModel::PriceItmID})
             QVERIFY(list->isColumnHidden(column));
-        QCOMPARE(list->columnWidth(PriceListModel::Description), 345);
+        QVERIFY(list->columnWidth(PriceListModel::Description) >= 345);
         QVERIFY(!child(window, "txtLaborPrice")->isEnabled());
         QVERIFY(!action(window, "actSave")->isEnabled());
         QVERIFY(!action(window, "actCancel")->isEnabled());

@@ -1,8 +1,8 @@
 #include "catalogs/gui/CommandIcons.h"
 
+#include "app/gui/ThemeIcons.h"
+
 #include <QAction>
-#include <QApplication>
-#include <QStyle>
 #include <QToolBar>
 #include <QWidget>
 
@@ -21,15 +21,12 @@ QIcon icon(Kind kind)
         {"edit-undo", QStyle::SP_DialogCancelButton},
         {"edit-delete", QStyle::SP_TrashIcon},
         {"document-print-preview", QStyle::SP_FileDialogContentsView},
-        {"document-print", QStyle::SP_DriveFDIcon},
+        {"printer", QStyle::SP_FileDialogDetailedView},
         {"help-browser", QStyle::SP_DialogHelpButton},
         {"go-next", QStyle::SP_ArrowRight},
     };
     const Source& source = sources[int(kind)];
-    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(source.themeName));
-    if (!themed.isNull())
-        return themed;
-    return QApplication::style()->standardIcon(source.fallback);
+    return ThemeIcon(source.themeName, source.fallback);
 }
 
 QToolBar* makeToolBar(QWidget* parent, const QString& objectName)
@@ -53,6 +50,13 @@ QAction* makeAction(QWidget* parent, const QString& objectName, const QString& c
 }
 
 } // namespace CommandIcons
+
+int ScaledColumnWidth(const QWidget* view, int classicWidth)
+{
+    // The classic dialog font averages about 5 pixels a character.
+    const double scale = qMax(1.0, view->fontMetrics().averageCharWidth() / 5.0);
+    return int(classicWidth * scale + 0.5);
+}
 
 void SetHint(QWidget* widget, const QString& hint)
 {

@@ -22,6 +22,10 @@ QAction* makeAction(QWidget* parent, const QString& objectName, const QString& c
 
 } // namespace CommandIcons
 
+// A column width given for the classic 8-point dialog font, widened to the font the
+// view actually uses so the text of a typical row is not cut off.
+int ScaledColumnWidth(const QWidget* view, int classicWidth);
+
 // Sets a hint as tool tip and status tip.
 void SetHint(QWidget* widget, const QString& hint);
 void SetHint(QAction* action, const QString& hint);

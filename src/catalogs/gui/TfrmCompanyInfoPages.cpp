@@ -203,10 +203,11 @@ QWidget* TfrmCompanyInfo::buildCompanyPage()
             pApplyLogoSize();
         });
 
-    auto* pictureBox = new QWidget(logo);
-    pictureBox->setFixedSize(247, 140);
+    auto* pictureBox = new QFrame(logo);
+    pictureBox->setFrameShape(QFrame::StyledPanel);
+    pictureBox->setFixedSize(251, 144);
     auto* pictureLayout = new QGridLayout(pictureBox);
-    pictureLayout->setContentsMargins(0, 0, 0, 0);
+    pictureLayout->setContentsMargins(2, 2, 2, 2);
     pictureLayout->addWidget(m_imgLogo, 0, 0, Qt::AlignCenter);
     pictureLayout->addWidget(m_imgLogoSmall, 0, 0, Qt::AlignCenter);
 
@@ -269,6 +270,7 @@ QWidget* TfrmCompanyInfo::buildTaxPage()
         grid->addWidget(amount, 1, 2);
         grid->addWidget(label(option, QStringLiteral("Enter the tax amount. \r\nExample: 5 Percent = 0.0500 \r\n\r\nYou may enter up to 4 digits, \r\nExample: 0.1234 ")), 0, 3, 3, 1, Qt::AlignTop);
         grid->setColumnMinimumWidth(0, 170);
+        grid->setHorizontalSpacing(16);
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(3, 1);
         layout->addWidget(option, i, 1);
@@ -549,6 +551,7 @@ QWidget* TfrmCompanyInfo::buildPlannerPage()
     int r = 0;
     for (const Row& row : rows) {
         QPushButton* button = pushButton(colors, row.button, row.caption, row.hint);
+        button->setMinimumWidth(130);
         auto* swatch = new ColorSwatch(colors);
         swatch->setObjectName(QString::fromLatin1(row.swatch));
         swatch->setFixedSize(40, 22);

@@ -62,7 +62,6 @@ TfrmCustomer::TfrmCustomer(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmCustomer"));
     setWindowTitle(QStringLiteral("Customer Maintenance"));
     setModal(true);
-    resize(840, 600);
 
     buildCommands();
     m_pages = new QStackedWidget(this);
@@ -88,6 +87,11 @@ TfrmCustomer::TfrmCustomer(AppState& state, QWidget* parent)
     bar->addAction(m_actHelp);
     layout->setMenuBar(bar);
     layout->addWidget(m_pages);
+
+    int listWidth = 0;
+    for (int column = 0; column < CustomerListModel::ColumnCount; ++column)
+        listWidth += ScaledColumnWidth(m_lstvCustomers, CustomerListModel::columnWidth(column));
+    resize(qMax(840, listWidth + 60), 600);
 
     m_previousFeed = m_state.listFeed;
     m_state.listFeed = &m_feed;
@@ -153,7 +157,7 @@ QWidget* TfrmCustomer::buildListPage()
     m_lstvCustomers->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lstvCustomers->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstvCustomers->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lstvCustomers->header()->setStretchLastSection(false);
+    m_lstvCustomers->header()->setStretchLastSection(true);
     m_lstvCustomers->header()->setSectionsMovable(false);
 
     auto* searchRow = new QHBoxLayout;
@@ -276,6 +280,7 @@ QWidget* TfrmCustomer::buildEditPage()
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(4, 3);
     grid->setColumnStretch(6, 2);
+    grid->setColumnMinimumWidth(1, 240);
     m_txtCustExtraPhone1Name->setMinimumWidth(100);
     m_txtCustExtraPhone2Name->setMinimumWidth(100);
 
@@ -361,7 +366,7 @@ void TfrmCustomer::pQueryCustomers()
         ids.append(row.CustomerID);
     m_feed.setCustomerIds(std::move(ids));
     for (int column = 0; column < CustomerListModel::ColumnCount; ++column)
-        m_lstvCustomers->setColumnWidth(column, CustomerListModel::columnWidth(column));
+        m_lstvCustomers->setColumnWidth(column, ScaledColumnWidth(m_lstvCustomers, CustomerListModel::columnWidth(column)));
     m_lstvCustomers->setColumnHidden(CustomerListModel::CustId, true);
     pEnablePrintButton();
 }

@@ -43,7 +43,6 @@ TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmPriceVelmar"));
     setWindowTitle(QStringLiteral("Velmar Price Sheet"));
     setModal(true);
-    resize(700, 660);
 
     buildCommands();
 
@@ -79,6 +78,11 @@ TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
     layout->setMenuBar(bar);
     layout->addWidget(m_lstPrice, 1);
     layout->addWidget(buildEditArea());
+
+    int listWidth = 0;
+    for (int column = 0; column < PriceListModel::ColumnCount; ++column)
+        listWidth += ScaledColumnWidth(m_lstPrice, PriceListModel::columnWidth(column));
+    resize(qMax(700, listWidth + 60), 600);
 
     m_previousFeed = m_state.listFeed;
     m_state.listFeed = &m_feed;
@@ -188,7 +192,7 @@ void TfrmPriceVelmar::pQueryPriceList()
                            m_model->cellText(row, PriceListModel::MaterialPrice)});
     m_feed.setRows(std::move(printed));
     for (int column = 0; column < PriceListModel::ColumnCount; ++column) {
-        m_lstPrice->setColumnWidth(column, PriceListModel::columnWidth(column));
+        m_lstPrice->setColumnWidth(column, ScaledColumnWidth(m_lstPrice, PriceListModel::columnWidth(column)));
         m_lstPrice->setColumnHidden(column, PriceListModel::columnWidth(column) == 0);
     }
 }
