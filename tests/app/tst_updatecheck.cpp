@@ -109,8 +109,8 @@ class TestUpdateCheck : public QObject {
         auto window = std::make_unique<TfrmUpdate>(state);
         window->setServerAddress(server.address());
         window->show();
-        window->pCheckForUpdate();
-        [&] { QTRY_VERIFY(!window->busy()); }();
+        auto* label = window->findChild<QLabel*>(QStringLiteral("lblUpdateInfo"));
+        [&] { QTRY_VERIFY(!label->text().isEmpty() && !window->busy()); }();
         return window;
     }
 
@@ -211,9 +211,7 @@ private slots:
         TfrmUpdate window(state);
         window.setServerAddress(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port)));
         window.show();
-        window.pCheckForUpdate();
-        QTRY_VERIFY(!window.busy());
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblUpdateInfo"))->text(), kFailure);
+        QTRY_COMPARE(window.findChild<QLabel*>(QStringLiteral("lblUpdateInfo"))->text(), kFailure);
         QVERIFY(window.closeAllowed());
     }
 

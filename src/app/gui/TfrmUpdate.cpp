@@ -17,7 +17,16 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+const QString kNewerText = QStringLiteral("A newer version is available.\nDo you want to download now?");
+const QString kNoUpdateText =
+    QStringLiteral("No new updates are available at this time.\nPlease check back later.");
+const QString kFailureText =
+    QStringLiteral("Unable to connect to the Download Server.\nPlease try again later!");
+} // namespace
 
 TfrmUpdate::TfrmUpdate(AppState& /*state*/, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -52,8 +61,14 @@ TfrmUpdate::TfrmUpdate(AppState& /*state*/, QWidget* parent)
     layout->addWidget(ProgressBarUpdate);
     layout->addLayout(buttons);
 
-    // Two lines of label, the bar and the buttons; wider than its least size when the
-    // desktop font is large.
+    // Room for the longest answer on two lines, the bar and the buttons; the window
+    // grows past its usual size when the desktop font needs it.
+    const QFontMetrics metrics = lblUpdateInfo->fontMetrics();
+    int widest = 0;
+    for (const QString& text : {kFailureText, kNewerText, kNoUpdateText})
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    lblUpdateInfo->setMinimumSize(widest + 8, 2 * metrics.lineSpacing() + 4);
     setFixedSize(QSize(224, 100).expandedTo(layout->sizeHint()));
 
     m_network = new QNetworkAccessManager(this);
@@ -78,6 +93,9 @@ void TfrmUpdate::showEvent(QShowEvent* event)
     pShowFormInformation();
     m_closeAllowed = true;
     QDialog::showEvent(event);
+    // The first check runs when the window opens, whether or not the desktop makes
+    // it the active window.
+    QTimer::singleShot(0, this, &TfrmUpdate::pCheckForUpdate);
 }
 
 void TfrmUpdate::pShowFormInformation()
@@ -92,8 +110,14 @@ void TfrmUpdate::pShowFormInformation()
 void TfrmUpdate::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        m_wasDeactivated = true;
+    } else if (m_wasDeactivated) {
+        m_wasDeactivated = false;
         pCheckForUpdate();
+    }
 }
 
 void TfrmUpdate::pCheckForUpdate()
@@ -118,11 +142,11 @@ void TfrmUpdate::versionReceived()
     }
     switch (CompareWithLocalVersion(QString::fromLatin1(reply->readAll()))) {
     case UpdateAnswer::Newer:
-        lblUpdateInfo->setText(QStringLiteral("A newer version is available.\nDo you want to download now?"));
+        lblUpdateInfo->setText(kNewerText);
         btnDownloadUpdate->setEnabled(true);
         break;
     case UpdateAnswer::NotNewer:
-        lblUpdateInfo->setText(QStringLiteral("No new updates are available at this time.\nPlease check back later."));
+        lblUpdateInfo->setText(kNoUpdateText);
         btnDownloadUpdate->setEnabled(false);
         m_closeAllowed = true;
         break;
@@ -172,7 +196,7 @@ void TfrmUpdate::installerReceived()
 
 void TfrmUpdate::showConnectionFailure()
 {
-    lblUpdateInfo->setText(QStringLiteral("Unable to connect to the Download Server.\nPlease try again later!"));
+    lblUpdateInfo->setText(kFailureText);
     btnDownloadUpdate->setEnabled(false);
     m_closeAllowed = true;
 }

@@ -31,7 +31,8 @@ public:
     // A request to the server is under way.
     bool busy() const { return m_reply != nullptr; }
 
-    // Asks the server for the newest version; runs each time the window is activated.
+    // Asks the server for the newest version; runs when the window opens and each time
+    // it becomes the active window again.
     void pCheckForUpdate();
 
 protected:
@@ -64,4 +65,5 @@ private:
     std::function<void()> m_endProgram;
     bool m_closeAllowed = true;
     bool m_waitCursor = false;
+    bool m_wasDeactivated = false;
 };

@@ -13,6 +13,21 @@ void ensureFallbackTheme()
     }();
     Q_UNUSED(done);
 }
+
+// Themes ship some icons in fewer sizes than others, and Qt draws a missing size at the
+// nearest smaller one, so buttons side by side would differ. Every size is made here
+// from the largest picture.
+QIcon withEverySize(const QIcon& source)
+{
+    const QPixmap largest = source.pixmap(QSize(48, 48));
+    if (largest.isNull())
+        return source;
+    QIcon result;
+    for (int size : {16, 20, 24, 32, 48})
+        result.addPixmap(largest.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return result;
+}
+
 } // namespace
 
 QIcon ThemeIcon(const char* freedesktopName, QStyle::StandardPixmap fallback)
@@ -20,6 +35,6 @@ QIcon ThemeIcon(const char* freedesktopName, QStyle::StandardPixmap fallback)
     ensureFallbackTheme();
     const QString name = QLatin1String(freedesktopName);
     if (QIcon::hasThemeIcon(name))
-        return QIcon::fromTheme(name);
-    return QApplication::style()->standardIcon(fallback);
+        return withEverySize(QIcon::fromTheme(name));
+    return withEverySize(QApplication::style()->standardIcon(fallback));
 }
