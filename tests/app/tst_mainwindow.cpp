@@ -74,9 +74,9 @@ private slots:
         row("actNewInvoice", "New Invoice", "Create new Estimate, Work Order, Invoice, Credit or Past Due Notice", false);
         row("actInvoiceMaintenance", "Invoice Maintenance", "View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice", false);
         row("actManualInvoice", "Manual Invoice", "Print hand write Invoices", false);
-        row("actCustomerMaintenance", "Customer Maintenance", "Add new or edit Customer list", false);
-        row("actCompanyMaintenance", "Company Maintenance", "Edit company information", false);
-        row("actPriceSheet", "Price Sheet", "Add new or edit Price Items", false);
+        row("actCustomerMaintenance", "Customer Maintenance", "Add new or edit Customer list", true);
+        row("actCompanyMaintenance", "Company Maintenance", "Edit company information", true);
+        row("actPriceSheet", "Price Sheet", "Add new or edit Price Items", true);
         row("actReport", "View Report", "View Reports", false);
         row("actBackupCompanyData", "Backup Company Data", "Backup company data", true);
         row("actRestoreCompanyData", "Restore Company Data", "Restore company data", true);

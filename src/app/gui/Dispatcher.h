@@ -32,6 +32,10 @@ bool OpenModal(AppState& state, void (*setModes)(AppState&), QWidget* parent, Ar
 // A window gets its routine here when it is built; TfrmMain::pConnectCommands ties
 // the routine to its command.
 void ShowAbout(AppState& state, QWidget* parent);
+void ShowCompanyInfo(AppState& state, QWidget* parent);
+// The customer window and the price sheet serve the open document while the editor is open.
+void ShowCustomers(AppState& state, QWidget* parent);
+void ShowPriceSheet(AppState& state, QWidget* parent);
 void ShowUpdate(AppState& state, QWidget* parent);
 
 } // namespace Dispatcher

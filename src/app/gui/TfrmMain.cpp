@@ -165,6 +165,9 @@ void TfrmMain::pConnectCommands()
     // A command without a line here has no window yet and stays disabled.
     route(actBackupCompanyData, [] { Guarded([] { BackupDatabase(); }); });
     route(actRestoreCompanyData, [this] { actRestoreCompanyDataExecute(); });
+    route(actCompanyMaintenance, [this] { Dispatcher::ShowCompanyInfo(m_state, this); });
+    route(actCustomerMaintenance, [this] { Dispatcher::ShowCustomers(m_state, this); });
+    route(actPriceSheet, [this] { Dispatcher::ShowPriceSheet(m_state, this); });
     route(actUpdate, [this] { Dispatcher::ShowUpdate(m_state, this); });
     route(actHelp, [] { OpenHelpFile(); });
     route(actAbout, [this] { Dispatcher::ShowAbout(m_state, this); });
