@@ -121,11 +121,12 @@ void TmodPrintData::pPrintPreview()
     DisplayDocument pages = generate(request);
     TfrmPrntPreview preview(request.previewCaption, std::move(pages),
                             [this, windowMode] {
-                                // Printing from the preview prints the same request again.
-                                const int current = m_state.windowMode;
+                                // Printing from the preview prints the same request again;
+                                // the caller's mode is back afterwards, even after an error.
+                                const std::unique_ptr<int, std::function<void(int*)>> restore(
+                                    &m_state.windowMode, [current = m_state.windowMode](int* mode) { *mode = current; });
                                 m_state.windowMode = windowMode;
                                 pPrint();
-                                m_state.windowMode = current;
                             },
                             m_window);
     preview.exec();
