@@ -6,6 +6,7 @@
 #include "app/gui/TfrmSaving.h"
 #include "app/gui/WidgetPromptService.h"
 #include "data/DatabaseError.h"
+#include "printing/gui/TmodPrintData.h"
 
 #include <QApplication>
 
@@ -29,8 +30,10 @@ int main(int argc, char* argv[])
     }
 
     TfrmMain mainWindow(state);
-    // The print service comes next, after the main window: it is made here and put
-    // into state.printData, where every window that prints finds it.
+    // The print service comes after the main window, which parents its preview windows;
+    // every window that prints finds it in the shared state.
+    TmodPrintData printData(state, &mainWindow);
+    state.printData = &printData;
     mainWindow.show();
     return QApplication::exec();
 }
