@@ -1,7 +1,5 @@
 #pragma once
 
-// Several developers share this checkout: read CONTRIBUTING.md before changing it.
-
 #include "app/Preferences.h"
 #include "data/CompanySettings.h"
 #include "documents/CurrentDocument.h"
