@@ -173,7 +173,12 @@ private slots:
         auto window = checkedWindow(server);
 
         QCOMPARE(window->windowTitle(), QStringLiteral("Check For Updates"));
-        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblUpdateInfo"))->text(), label);
+        auto* info = window->findChild<QLabel*>(QStringLiteral("lblUpdateInfo"));
+        QCOMPARE(info->text(), label);
+        // Both lines fit; the window is never smaller than its usual size.
+        QVERIFY(info->width() >= info->sizeHint().width());
+        QVERIFY(info->height() >= info->sizeHint().height());
+        QVERIFY(window->width() >= 224 && window->height() >= 100);
         QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("btnDownloadUpdate"))->isEnabled(),
                  downloadEnabled);
         QVERIFY(window->findChild<QProgressBar*>(QStringLiteral("ProgressBarUpdate"))->isHidden());

@@ -80,8 +80,11 @@ TfrmUpdate::TfrmUpdate(AppState& /*state*/, QWidget* parent)
 
 TfrmUpdate::~TfrmUpdate()
 {
-    if (m_reply)
+    if (m_reply) {
+        // Its answer has nowhere to go any more.
+        m_reply->disconnect(this);
         m_reply->abort();
+    }
     if (m_waitCursor)
         QApplication::restoreOverrideCursor();
 }
