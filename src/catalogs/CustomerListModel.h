@@ -3,20 +3,27 @@
 #include "catalogs/CustomerRecord.h"
 
 #include <QAbstractTableModel>
+#include <unordered_map>
 #include <vector>
 
-// The rows of the customer list. The whole result is swapped in at once, so a search
-// over a long list costs one reset instead of a signal per row.
+// The rows of the customer list. A search hands over only the ids it found; the texts
+// of a row are read when the view first shows it, a block of rows at a time, so a
+// search over a long list costs one pass for the ids, not one for every text.
 class CustomerListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { CustId, Company, CustomerName, Address, CityStateZip, PhoneNumber, ColumnCount };
+    static constexpr int kBlockRows = 128;
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(std::vector<CustomerListRow> rows);
-    const std::vector<CustomerListRow>& rows() const { return m_rows; }
-    const CustomerListRow& row(int index) const { return m_rows.at(std::size_t(index)); }
+    void setCustomerIds(std::vector<qint64> ids);
+    const std::vector<qint64>& customerIds() const { return m_ids; }
+    qint64 customerId(int row) const { return m_ids.at(std::size_t(row)); }
+    // The texts of a row, read from the database when not yet held.
+    const CustomerListRow& row(int index) const;
+    // The text a cell shows.
+    QString cellText(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -27,6 +34,13 @@ public:
     static QString columnCaption(int column);
     static int columnWidth(int column);
 
+signals:
+    // Reading the texts of some rows failed; they show empty.
+    void readFailed(const QString& message) const;
+
 private:
-    std::vector<CustomerListRow> m_rows;
+    const std::vector<CustomerListRow>& block(int blockIndex) const;
+
+    std::vector<qint64> m_ids;
+    mutable std::unordered_map<int, std::vector<CustomerListRow>> m_blocks;
 };

@@ -4,9 +4,12 @@
 
 namespace {
 
+// The list's columns come composed from the database.
 const char* const kListColumns =
-    "SELECT intCustomerID, strCustFirstName, strCustLastName, strCustCompany, strCustAddress, "
-    "strCustCity, strCustState, strCustZipCode, strCustMainPhone FROM tblCustomers";
+    "SELECT intCustomerID, IFNULL(strCustCompany, ''), "
+    "IFNULL(strCustFirstName, '') || ' ' || IFNULL(strCustLastName, ''), IFNULL(strCustAddress, ''), "
+    "IFNULL(strCustCity, '') || ', ' || IFNULL(strCustState, '') || ' ' || IFNULL(strCustZipCode, ''), "
+    "IFNULL(strCustMainPhone, '') FROM tblCustomers";
 
 // The column each text search looks at, by search type.
 const char* searchColumn(CustomerSearch search)
@@ -69,9 +72,9 @@ bool CustomerSearchUsesText(CustomerSearch search)
     return searchColumn(search) != nullptr;
 }
 
-std::vector<CustomerListRow> QueryCustomers(CustomerSearch search, const QString& text)
+std::vector<qint64> QueryCustomerIds(CustomerSearch search, const QString& text)
 {
-    QString sql = QString::fromLatin1(kListColumns);
+    QString sql = QStringLiteral("SELECT intCustomerID FROM tblCustomers");
     std::vector<QVariant> values;
     if (const char* column = searchColumn(search)) {
         sql += QStringLiteral(" WHERE %1 LIKE ? ESCAPE '\\';").arg(QLatin1String(column));
@@ -85,17 +88,47 @@ std::vector<CustomerListRow> QueryCustomers(CustomerSearch search, const QString
     Connection db = OpenDatabase();
     Statement& query = db.prepare(sql);
     query.bindAll(values);
-    std::vector<CustomerListRow> rows;
-    while (query.next()) {
-        CustomerListRow row;
-        row.CustomerID = query.columnInt(0);
-        row.FullName = query.columnText(1) + QLatin1Char(' ') + query.columnText(2);
-        row.Company = query.columnText(3);
-        row.Address = query.columnText(4);
-        row.CityStateZip = query.columnText(5) + QLatin1String(", ") + query.columnText(6)
-                           + QLatin1Char(' ') + query.columnText(7);
-        row.MainPhone = query.columnText(8);
-        rows.push_back(std::move(row));
+    std::vector<qint64> ids;
+    while (query.next())
+        ids.push_back(query.columnInt(0));
+    return ids;
+}
+
+std::vector<CustomerListRow> LoadCustomerListRows(const std::vector<qint64>& customerIds)
+{
+    std::vector<CustomerListRow> rows(customerIds.size());
+    if (customerIds.empty())
+        return rows;
+    QHash<qint64, std::size_t> positions;
+    for (std::size_t i = 0; i < customerIds.size(); ++i) {
+        rows[i].CustomerID = customerIds[i];
+        positions.insert(customerIds[i], i);
+    }
+
+    // Read in slices, each well under the engine's limit of bound values.
+    constexpr std::size_t kSlice = 500;
+    Connection db = OpenDatabase();
+    for (std::size_t first = 0; first < customerIds.size(); first += kSlice) {
+        const std::size_t count = std::min(kSlice, customerIds.size() - first);
+        QString marks(QStringLiteral("?"));
+        for (std::size_t i = 1; i < count; ++i)
+            marks += QStringLiteral(",?");
+        Statement& query = db.prepare(QStringLiteral("%1 WHERE intCustomerID IN (%2);")
+                                          .arg(QLatin1String(kListColumns), marks));
+        std::vector<QVariant> values(customerIds.begin() + std::ptrdiff_t(first),
+                                     customerIds.begin() + std::ptrdiff_t(first + count));
+        query.bindAll(values);
+        while (query.next()) {
+            const auto found = positions.constFind(query.columnInt(0));
+            if (found == positions.constEnd())
+                continue;
+            CustomerListRow& row = rows[*found];
+            row.Company = query.columnText(1);
+            row.FullName = query.columnText(2);
+            row.Address = query.columnText(3);
+            row.CityStateZip = query.columnText(4);
+            row.MainPhone = query.columnText(5);
+        }
     }
     return rows;
 }

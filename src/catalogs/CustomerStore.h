@@ -25,9 +25,13 @@ const QStringList& CustomerSearchNames();
 // Whether a search type reads the search text (types 1 to 8).
 bool CustomerSearchUsesText(CustomerSearch search);
 
-// The customers a search finds, in the order the database returns them. Text searches
-// are case-insensitive "begins with" matches on one column; an empty text finds everyone.
-std::vector<CustomerListRow> QueryCustomers(CustomerSearch search, const QString& text);
+// The ids of the customers a search finds, in the order the database returns them. Text
+// searches are case-insensitive "begins with" matches on one column; an empty text finds
+// everyone.
+std::vector<qint64> QueryCustomerIds(CustomerSearch search, const QString& text);
+// What the list shows for these customers, in the order of the ids. An id without a
+// customer gives a row with only the id.
+std::vector<CustomerListRow> LoadCustomerListRows(const std::vector<qint64>& customerIds);
 
 // The stored customer, or nothing when no row has that id.
 std::optional<TrecCustomer> LoadCustomer(qint64 customerId);

@@ -2,12 +2,19 @@
 #include "catalogs/CustomerPick.h"
 #include "catalogs/CustomerStore.h"
 #include "data/Database.h"
+
+#include <algorithm>
 #include "documents/CurrentDocument.h"
 #include "support/TestEnvironment.h"
 
 // The customer list's searches and storage, without the window.
 class TestCustomerSearch : public QObject {
     Q_OBJECT
+
+    static std::vector<CustomerListRow> query(CustomerSearch search, const QString& text)
+    {
+        return LoadCustomerListRows(QueryCustomerIds(search, text));
+    }
 
     static QStringList names(const std::vector<CustomerListRow>& rows)
     {
@@ -59,7 +66,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
-        QCOMPARE(names(QueryCustomers(CustomerSearch(type), text)), expected);
+        QCOMPARE(names(query(CustomerSearch(type), text)), expected);
     }
 
     void idSearchMatchesTheDigitsFromTheLeft()
@@ -70,22 +77,53 @@ private slots:
             QCOMPARE(c.CustomerID, qint64(i));
         }
         QStringList ids;
-        for (const CustomerListRow& row : QueryCustomers(CustomerSearch::CustomerId, QStringLiteral("1")))
+        for (const CustomerListRow& row : query(CustomerSearch::CustomerId, QStringLiteral("1")))
             ids << QString::number(row.CustomerID);
         QCOMPARE(ids, (QStringList{"1", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19"}));
-        QCOMPARE(QueryCustomers(CustomerSearch::CustomerId, QStringLiteral("2")).size(), std::size_t(3));
+        QCOMPARE(query(CustomerSearch::CustomerId, QStringLiteral("2")).size(), std::size_t(3));
     }
 
     void listColumnsAreComposed()
     {
-        const auto rows = QueryCustomers(CustomerSearch::LastName, QStringLiteral("doe"));
+        const auto rows = query(CustomerSearch::LastName, QStringLiteral("doe"));
         QCOMPARE(rows.at(1).CityStateZip, QStringLiteral("Jane City, Jane State 88888"));
         QCOMPARE(rows.at(1).Company, QStringLiteral("Janes Place"));
         QCOMPARE(rows.at(1).MainPhone, QStringLiteral("220-444-9874 ext 1234"));
         CustomerListModel model;
-        model.setRows(rows);
+        model.setCustomerIds(QueryCustomerIds(CustomerSearch::LastName, QStringLiteral("doe")));
+        QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.data(model.index(1, CustomerListModel::CustId)).toString(), QStringLiteral("3"));
+        QCOMPARE(model.data(model.index(1, CustomerListModel::CityStateZip)).toString(),
+                 QStringLiteral("Jane City, Jane State 88888"));
         QCOMPARE(model.headerData(4, Qt::Horizontal).toString(), QStringLiteral("City, State Zip"));
+    }
+
+    void longListsAreReadBlockByBlock()
+    {
+        {
+            Connection db = OpenDatabase();
+            Transaction transaction(db);
+            for (int i = 4; i <= 400; ++i)
+                db.exec(QStringLiteral("INSERT INTO tblCustomers(strCustFirstName,strCustLastName,strCustCity,"
+                                       "strCustState,strCustZipCode,strCustTaxExmpt) VALUES (?,?,?,?,?,?);"),
+                        {QStringLiteral("F%1").arg(i), QStringLiteral("L%1").arg(i), QStringLiteral("C"),
+                         QStringLiteral("S"), QStringLiteral("Z"), QStringLiteral("0")});
+            transaction.commit();
+        }
+        CustomerListModel model;
+        std::vector<qint64> ids = QueryCustomerIds(CustomerSearch::AllCustomers, QString());
+        QCOMPARE(ids.size(), std::size_t(400));
+        std::reverse(ids.begin(), ids.end());
+        ids.push_back(9999);
+        model.setCustomerIds(ids);
+        QCOMPARE(model.cellText(0, CustomerListModel::CustomerName), QStringLiteral("F400 L400"));
+        QCOMPARE(model.cellText(399 - 200, CustomerListModel::CustomerName), QStringLiteral("F201 L201"));
+        QCOMPARE(model.cellText(398, CustomerListModel::CustomerName), QStringLiteral("John Doe"));
+        QCOMPARE(model.cellText(399, CustomerListModel::CityStateZip), QStringLiteral("Joe City, Joe State 12345"));
+        // An id whose customer has gone shows nothing but its id.
+        QCOMPARE(model.cellText(400, CustomerListModel::CustId), QStringLiteral("9999"));
+        QCOMPARE(model.cellText(400, CustomerListModel::CustomerName), QString());
+        QCOMPARE(model.cellText(401, CustomerListModel::CustomerName), QString());
     }
 
     void savedValuesComeBackAsTyped()
@@ -116,13 +154,13 @@ private slots:
         SaveCustomer(edited);
         QCOMPARE(edited.CustomerID, c.CustomerID);
         QCOMPARE(LoadCustomer(c.CustomerID)->City, QStringLiteral("Springfield"));
-        QCOMPARE(QueryCustomers(CustomerSearch::AllCustomers, QString()).size(), std::size_t(4));
+        QCOMPARE(query(CustomerSearch::AllCustomers, QString()).size(), std::size_t(4));
     }
 
     void deleteRemovesOnlyThatCustomer()
     {
         DeleteCustomer(2);
-        QCOMPARE(names(QueryCustomers(CustomerSearch::AllCustomers, QString())),
+        QCOMPARE(names(query(CustomerSearch::AllCustomers, QString())),
                  (QStringList{"Joe Blow", "Jane Doe"}));
         QVERIFY(!LoadCustomer(2));
     }

@@ -36,8 +36,8 @@ class TestCustomerWindow : public QObject {
     static QStringList listedNames(TfrmCustomer& window)
     {
         QStringList names;
-        for (const CustomerListRow& row : window.listModel()->rows())
-            names << row.FullName;
+        for (int row = 0; row < window.listModel()->rowCount(); ++row)
+            names << window.listModel()->cellText(row, CustomerListModel::CustomerName);
         return names;
     }
     static void clickCustomer(TfrmCustomer& window, const QString& fullName)

@@ -27,6 +27,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -150,6 +151,10 @@ QWidget* TfrmCustomer::buildListPage()
     m_lstvCustomers = new QTreeView(page);
     m_lstvCustomers->setObjectName(QStringLiteral("lstvCustomers"));
     m_lstvCustomers->setModel(m_model);
+    connect(m_model, &CustomerListModel::readFailed, this, [](const QString& message) {
+        // Shown once the view has finished painting.
+        QTimer::singleShot(0, [message] { ShowError(message); });
+    }, Qt::UniqueConnection);
     m_lstvCustomers->setRootIsDecorated(false);
     m_lstvCustomers->setItemsExpandable(false);
     m_lstvCustomers->setUniformRowHeights(true);
@@ -359,12 +364,9 @@ void TfrmCustomer::setSearchText(const QString& text)
 void TfrmCustomer::pQueryCustomers()
 {
     const auto search = CustomerSearch(m_cmboCustSearch->currentIndex());
-    m_model->setRows(QueryCustomers(search, m_txtCustSearch->text()));
-    QList<qint64> ids;
-    ids.reserve(m_model->rowCount());
-    for (const CustomerListRow& row : m_model->rows())
-        ids.append(row.CustomerID);
-    m_feed.setCustomerIds(std::move(ids));
+    m_model->setCustomerIds(QueryCustomerIds(search, m_txtCustSearch->text()));
+    const std::vector<qint64>& found = m_model->customerIds();
+    m_feed.setCustomerIds(QList<qint64>(found.begin(), found.end()));
     for (int column = 0; column < CustomerListModel::ColumnCount; ++column)
         m_lstvCustomers->setColumnWidth(column, ScaledColumnWidth(m_lstvCustomers, CustomerListModel::columnWidth(column)));
     m_lstvCustomers->setColumnHidden(CustomerListModel::CustId, true);
@@ -500,7 +502,7 @@ void TfrmCustomer::lstvCustomersClick()
     if (!current.isValid() || !m_lstvCustomers->selectionModel()->isRowSelected(current.row()))
         return;
     Guarded([this, row = current.row()] {
-        const std::optional<TrecCustomer> customer = LoadCustomer(m_model->row(row).CustomerID);
+        const std::optional<TrecCustomer> customer = LoadCustomer(m_model->customerId(row));
         if (!customer) {
             // Gone since the list was read: show the list as it is now.
             pQueryCustomers();
