@@ -10,6 +10,14 @@
 static void BM_OpenMainWindow(benchmark::State& state)
 {
     BenchEnvironment::freshDatabase();
+    {
+        // The first window also loads the icon theme and the fonts, once per run.
+        AppState warmUp;
+        LoadPreferences(warmUp.preferences);
+        TfrmMain window(warmUp);
+        window.show();
+        QApplication::processEvents();
+    }
     for (auto _ : state) {
         AppState appState;
         LoadCompanySettings(appState.companySettings);
