@@ -162,7 +162,9 @@ void TfrmMain::route(QAction* command, std::function<void()> body)
 void TfrmMain::pConnectCommands()
 {
     // Every command that opens a window reaches it through its dispatcher routine.
-    // A command without a line here has no window yet and stays disabled.
+    // A command without a line here has no window yet and stays disabled. New Invoice
+    // and Invoice Maintenance can change the recurring list: after their window has
+    // closed they call pEnablePrintRecurring().
     route(actBackupCompanyData, [] { Guarded([] { BackupDatabase(); }); });
     route(actRestoreCompanyData, [this] { actRestoreCompanyDataExecute(); });
     route(actCompanyMaintenance, [this] { Dispatcher::ShowCompanyInfo(m_state, this); });
