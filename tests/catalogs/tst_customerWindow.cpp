@@ -241,6 +241,37 @@ private slots:
         QCOMPARE(LoadCustomer(3)->City, storedCity);
     }
 
+    void notesHoldTheirLimitButAStoredTextIsShownWhole()
+    {
+        {
+            TrecCustomer c = *LoadCustomer(2);
+            c.Notes = QString(300, QLatin1Char('n'));
+            SaveCustomer(c);
+        }
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("John Doe"));
+        auto* notes = child<QPlainTextEdit>(window, "txtCustNotes");
+        QCOMPARE(notes->toPlainText().size(), 300);
+        notes->setFocus();
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClicks(notes, QStringLiteral("x"));
+        QCOMPARE(notes->toPlainText().size(), 300);
+        QTest::keyClick(notes, Qt::Key_Backspace);
+        QCOMPARE(notes->toPlainText().size(), 299);
+
+        prompts->answers.push_back(PromptAnswer::No);
+        action(window, "actCancel")->trigger();
+        QCOMPARE(prompts->texts("yesnocancel"), QStringList{"Save changes to this customer?"});
+        QCOMPARE(LoadCustomer(2)->Notes.size(), 300);
+
+        action(window, "actNewCustomer")->trigger();
+        notes->setFocus();
+        QTest::keyClicks(notes, QString(251, QLatin1Char('a')));
+        QCOMPARE(notes->toPlainText().size(), 250);
+    }
+
     void cancelWithoutChangesAsksNothing()
     {
         ScopedPrompts prompts;

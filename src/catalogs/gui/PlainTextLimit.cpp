@@ -23,12 +23,24 @@ bool PlainTextLimit::fits(const QString& text, int maxChars, int maxLines)
     return true;
 }
 
+void PlainTextLimit::setText(const QString& text)
+{
+    m_restoring = true;
+    m_field->setPlainText(text);
+    m_accepted = text;
+    m_acceptedCursor = 0;
+    m_restoring = false;
+    emit changed();
+}
+
 void PlainTextLimit::onChange()
 {
     if (m_restoring)
         return;
     const QString text = m_field->toPlainText();
-    if (fits(text, m_maxChars, m_maxLines)) {
+    // Shortening a text that came in too long is always allowed.
+    const bool shorter = text.size() < m_accepted.size() && !fits(m_accepted, m_maxChars, m_maxLines);
+    if (shorter || fits(text, m_maxChars, m_maxLines)) {
         m_accepted = text;
         emit changed();
         return;

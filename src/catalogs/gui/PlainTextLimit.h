@@ -13,6 +13,10 @@ class PlainTextLimit : public QObject {
 public:
     PlainTextLimit(QPlainTextEdit* field, int maxChars, int maxLines);
 
+    // Shows a stored text as it is, even one beyond the limits: only typing is held to them,
+    // so a longer text read from the database is never cut.
+    void setText(const QString& text);
+
     // Whether a text keeps within the limits.
     static bool fits(const QString& text, int maxChars, int maxLines);
 

@@ -7,6 +7,7 @@
 #include "catalogs/CompanyLogo.h"
 #include "catalogs/gui/ColorSwatch.h"
 #include "catalogs/gui/CommandIcons.h"
+#include "catalogs/gui/PlainTextLimit.h"
 #include "catalogs/gui/ProgressScope.h"
 
 #include <QAction>
@@ -153,8 +154,8 @@ void TfrmCompanyInfo::pFillControls()
     m_terms->setStringList(terms);
 
     for (std::size_t i = 0; i < 3; ++i)
-        m_txtFtNote[i]->setPlainText(d.FootNotes[i + 1]);
-    m_txtAcceptanceInfo->setPlainText(d.AcceptanceText);
+        m_footNoteLimits[i]->setText(d.FootNotes[i + 1]);
+    m_acceptanceLimit->setText(d.AcceptanceText);
     m_acceptanceColor = d.AcceptanceColor;
     m_spinEditDepPercent->setValue(d.DepositPercent);
     m_spinEditNumEstDays->setValue(d.EstimateValidDays);

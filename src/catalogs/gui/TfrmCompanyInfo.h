@@ -20,6 +20,7 @@ class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
 class QStringListModel;
+class PlainTextLimit;
 class RoundedColorArea;
 
 // Company Information: identity, logo, taxes, payment terms, foot notes, acceptance
@@ -136,6 +137,7 @@ private:
     QPushButton* m_btnRemovePmtTerms;
     QPushButton* m_btnCancelPmtTerms;
     std::array<QPlainTextEdit*, 3> m_txtFtNote{};
+    std::array<PlainTextLimit*, 3> m_footNoteLimits{};
     QSpinBox* m_spinEditNumEstDays;
     QSpinBox* m_spinEditDepPercent;
 
@@ -164,6 +166,7 @@ private:
     QLineEdit* m_txtCompWebAddress;
     RoundedColorArea* m_ShapeAcceptance;
     QPlainTextEdit* m_txtAcceptanceInfo;
+    PlainTextLimit* m_acceptanceLimit;
 
     // Planner page.
     QRadioButton* m_rbtn1Day;

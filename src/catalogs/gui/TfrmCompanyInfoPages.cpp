@@ -325,6 +325,7 @@ QWidget* TfrmCompanyInfo::buildInvoicePage()
         note->setMinimumHeight(64);
         m_txtFtNote[std::size_t(i)] = note;
         auto* limit = new PlainTextLimit(note, 0, 5);
+        m_footNoteLimits[std::size_t(i)] = limit;
         connect(limit, &PlainTextLimit::changed, this, &TfrmCompanyInfo::enableSave);
         notesLayout->addWidget(label(notes, QStringLiteral("Foot Note %1").arg(i + 1), note));
         notesLayout->addWidget(note, 1);
@@ -479,8 +480,8 @@ QWidget* TfrmCompanyInfo::buildGeneralInformationPage()
     m_txtAcceptanceInfo = memo(m_ShapeAcceptance, QStringLiteral("txtAcceptanceInfo"), "Enter Acceptance Information");
     m_txtAcceptanceInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_txtAcceptanceInfo->setFixedHeight(92);
-    auto* acceptanceLimit = new PlainTextLimit(m_txtAcceptanceInfo, 250, 5);
-    connect(acceptanceLimit, &PlainTextLimit::changed, this, &TfrmCompanyInfo::enableSave);
+    m_acceptanceLimit = new PlainTextLimit(m_txtAcceptanceInfo, 250, 5);
+    connect(m_acceptanceLimit, &PlainTextLimit::changed, this, &TfrmCompanyInfo::enableSave);
     QPushButton* colorButton = pushButton(m_ShapeAcceptance, "btnAcceptanceColor", "Acceptance Area Color",
                                           "Select Acceptance Information area color");
     connect(colorButton, &QPushButton::clicked, this, &TfrmCompanyInfo::btnAcceptanceColorClick);

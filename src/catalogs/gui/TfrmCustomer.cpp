@@ -243,7 +243,7 @@ QWidget* TfrmCustomer::buildEditPage()
     m_txtCustNotes->setObjectName(QStringLiteral("txtCustNotes"));
     m_txtCustNotes->setTabChangesFocus(true);
     SetHint(m_txtCustNotes, QStringLiteral("Enter Notes about this Customer"));
-    auto* notesLimit = new PlainTextLimit(m_txtCustNotes, 250, 0);
+    m_notesLimit = new PlainTextLimit(m_txtCustNotes, 250, 0);
 
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(8);
@@ -308,7 +308,7 @@ QWidget* TfrmCustomer::buildEditPage()
     connect(m_ckbxTaxExempt, &QCheckBox::toggled, this, &TfrmCustomer::pEnableSavebtn);
     connect(m_cmbPaymentTerms, &QComboBox::editTextChanged, this, &TfrmCustomer::pEnableSavebtn);
     connect(m_SpinEditCustDiscount, &QSpinBox::valueChanged, this, &TfrmCustomer::pEnableSavebtn);
-    connect(notesLimit, &PlainTextLimit::changed, this, &TfrmCustomer::pEnableSavebtn);
+    connect(m_notesLimit, &PlainTextLimit::changed, this, &TfrmCustomer::pEnableSavebtn);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -427,7 +427,7 @@ void TfrmCustomer::clearEditControls()
     m_cmbPaymentTerms->setCurrentIndex(-1);
     m_cmbPaymentTerms->setEditText(QString());
     m_SpinEditCustDiscount->setValue(0);
-    m_txtCustNotes->setPlainText(QString());
+    m_notesLimit->setText(QString());
 }
 
 void TfrmCustomer::pReturnToList()
@@ -467,7 +467,7 @@ void TfrmCustomer::showCustomer(const TrecCustomer& c)
     m_ckbxTaxExempt->setChecked(c.TaxExempt);
     m_cmbPaymentTerms->setEditText(c.PaymentTerms);
     m_SpinEditCustDiscount->setValue(c.Discount);
-    m_txtCustNotes->setPlainText(c.Notes);
+    m_notesLimit->setText(c.Notes);
 }
 
 TrecCustomer TfrmCustomer::customerFromControls() const

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QSpinBox;
 class QStackedWidget;
 class QTreeView;
+class PlainTextLimit;
 
 // Customer Maintenance: lists, searches, adds, edits, deletes and prints customers.
 // While the document editor is open it is the customer picker: a click on a customer
@@ -112,4 +113,5 @@ private:
     QComboBox* m_cmbPaymentTerms;
     QSpinBox* m_SpinEditCustDiscount;
     QPlainTextEdit* m_txtCustNotes;
+    PlainTextLimit* m_notesLimit;
 };
