@@ -335,6 +335,19 @@ private slots:
         QVERIFY(!action(window, "actPrint")->isEnabled());
     }
 
+    void aListThatCannotBeReadEndsTheWindow()
+    {
+        {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("DROP TABLE tblPrices;"));
+        }
+        ScopedPrompts prompts;
+        TfrmPriceVelmar window(m_state);
+        window.show();
+        QCOMPARE(prompts->texts("error"), QStringList{"SQLite Error 1 - no such table: tblPrices."});
+        QTRY_VERIFY(!window.isVisible());
+    }
+
     void globalModeLeavesSavedDocumentsAlone()
     {
         saveDocumentPrices();

@@ -322,12 +322,15 @@ void TfrmCustomer::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    Guarded([this] {
+    const bool shown = Guarded([this] {
         pReturnToList();
         pShowFormInformation();
         fillPaymentTerms();
         m_actPrintPreview->setVisible(true);
     });
+    // A window whose list cannot be read is not left open half filled.
+    if (!shown)
+        QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
 }
 
 void TfrmCustomer::pShowFormInformation()

@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -168,8 +169,10 @@ void TfrmPriceVelmar::showEvent(QShowEvent* event)
         return;
     m_shownOnce = true;
     pShowFormInformation();
-    Guarded([this] { pClearEditArea(); });
     m_actPrintPreview->setVisible(true);
+    // A window whose list cannot be read is not left open half filled.
+    if (!Guarded([this] { pClearEditArea(); }))
+        QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
 }
 
 void TfrmPriceVelmar::pShowFormInformation()
