@@ -506,7 +506,7 @@ void TfrmCompanyInfo::btnAcceptanceColorClick()
     enableSave();
 }
 
-void TfrmCompanyInfo::pEditPlannerColor(ColorValue& color, ColorSwatch*)
+void TfrmCompanyInfo::pEditPlannerColor(ColorValue& color)
 {
     const std::optional<QColor> chosen = Prompts().chooseColor(ToQColor(color));
     if (!chosen)

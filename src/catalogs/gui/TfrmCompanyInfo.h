@@ -82,7 +82,7 @@ private:
     void pSelectColorForInvoice(int kind);
     void btnAllInvTypColorClick();
     void btnAcceptanceColorClick();
-    void pEditPlannerColor(ColorValue& color, ColorSwatch* swatch);
+    void pEditPlannerColor(ColorValue& color);
     void pShowColors();
     void copyDescriptionChecks();
 

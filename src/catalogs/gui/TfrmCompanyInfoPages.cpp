@@ -558,7 +558,7 @@ QWidget* TfrmCompanyInfo::buildPlannerPage()
         swatch->setFixedSize(40, 22);
         *row.target = swatch;
         ColorValue* color = row.color;
-        connect(button, &QPushButton::clicked, this, [this, color, swatch] { pEditPlannerColor(*color, swatch); });
+        connect(button, &QPushButton::clicked, this, [this, color] { pEditPlannerColor(*color); });
         colorGrid->addWidget(button, r, 0);
         colorGrid->addWidget(swatch, r, 1);
         colorGrid->addWidget(label(colors, QString::fromLatin1(row.text)), r, 2);
