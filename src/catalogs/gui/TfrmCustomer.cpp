@@ -7,6 +7,7 @@
 #include "catalogs/CustomerListModel.h"
 #include "catalogs/CustomerPick.h"
 #include "catalogs/CustomerStore.h"
+#include "catalogs/gui/CatalogList.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/ListPrinting.h"
 #include "catalogs/gui/PlainTextLimit.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -57,7 +57,7 @@ QLabel* caption(QWidget* parent, const char* text, QWidget* buddy)
 } // namespace
 
 TfrmCustomer::TfrmCustomer(AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_picker(state.editorOpen),
+    : CatalogListDialog(parent), m_state(state), m_picker(state.editorOpen),
       m_model(new CustomerListModel(this))
 {
     setObjectName(QStringLiteral("frmCustomer"));
@@ -89,19 +89,9 @@ TfrmCustomer::TfrmCustomer(AppState& state, QWidget* parent)
     layout->setMenuBar(bar);
     layout->addWidget(m_pages);
 
-    int listWidth = 0;
-    for (int column = 0; column < CustomerListModel::ColumnCount; ++column)
-        listWidth += ScaledColumnWidth(m_lstvCustomers, CustomerListModel::columnWidth(column));
+    const int listWidth = CatalogListWidth(m_lstvCustomers, CustomerListModel::ColumnCount,
+                                           &CustomerListModel::columnWidth);
     resize(qMax(840, listWidth + 60), 600);
-
-    m_previousFeed = m_state.listFeed;
-    m_state.listFeed = &m_feed;
-}
-
-TfrmCustomer::~TfrmCustomer()
-{
-    if (m_state.listFeed == &m_feed)
-        m_state.listFeed = m_previousFeed;
 }
 
 void TfrmCustomer::buildCommands()
@@ -148,22 +138,12 @@ QWidget* TfrmCustomer::buildListPage()
     m_txtCustSearch = lineEdit(page, "txtCustSearch", 30, "");
     m_txtCustSearch->setMinimumWidth(240);
 
-    m_lstvCustomers = new QTreeView(page);
-    m_lstvCustomers->setObjectName(QStringLiteral("lstvCustomers"));
-    m_lstvCustomers->setModel(m_model);
+    m_lstvCustomers = MakeCatalogList(page, QStringLiteral("lstvCustomers"), m_model);
+    m_lstvCustomers->header()->setStretchLastSection(true);
     connect(m_model, &CustomerListModel::readFailed, this, [](const QString& message) {
         // Shown once the view has finished painting.
         QTimer::singleShot(0, [message] { ShowError(message); });
     }, Qt::UniqueConnection);
-    m_lstvCustomers->setRootIsDecorated(false);
-    m_lstvCustomers->setItemsExpandable(false);
-    m_lstvCustomers->setUniformRowHeights(true);
-    m_lstvCustomers->setAllColumnsShowFocus(true);
-    m_lstvCustomers->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lstvCustomers->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lstvCustomers->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lstvCustomers->header()->setStretchLastSection(true);
-    m_lstvCustomers->header()->setSectionsMovable(false);
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(caption(page, "Search By: ", m_cmboCustSearch));
@@ -316,21 +296,12 @@ QWidget* TfrmCustomer::buildEditPage()
     return page;
 }
 
-void TfrmCustomer::showEvent(QShowEvent* event)
+void TfrmCustomer::fillOnFirstShow()
 {
-    QDialog::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
-    const bool shown = Guarded([this] {
-        pReturnToList();
-        pShowFormInformation();
-        fillPaymentTerms();
-        m_actPrintPreview->setVisible(true);
-    });
-    // A window whose list cannot be read is not left open half filled.
-    if (!shown)
-        QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
+    pReturnToList();
+    pShowFormInformation();
+    fillPaymentTerms();
+    m_actPrintPreview->setVisible(true);
 }
 
 void TfrmCustomer::pShowFormInformation()
@@ -370,9 +341,8 @@ void TfrmCustomer::pQueryCustomers()
     m_model->setCustomerIds(QueryCustomerIds(search, m_txtCustSearch->text()));
     const std::vector<qint64>& found = m_model->customerIds();
     m_feed.setCustomerIds(QList<qint64>(found.begin(), found.end()));
-    for (int column = 0; column < CustomerListModel::ColumnCount; ++column)
-        m_lstvCustomers->setColumnWidth(column, ScaledColumnWidth(m_lstvCustomers, CustomerListModel::columnWidth(column)));
-    m_lstvCustomers->setColumnHidden(CustomerListModel::CustId, true);
+    // The customer number has no width: it stays hidden.
+    SizeCatalogListColumns(m_lstvCustomers, CustomerListModel::ColumnCount, &CustomerListModel::columnWidth);
     pEnablePrintButton();
 }
 
@@ -565,13 +535,8 @@ void TfrmCustomer::actSaveExecute()
 
 bool TfrmCustomer::settleUnsavedChanges()
 {
-    if (!m_actSave->isEnabled())
-        return true;
-    switch (AskYesNoCancel(QString::fromLatin1(kSaveQuestion))) {
-    case PromptAnswer::Yes: return pSaveCustomer();
-    case PromptAnswer::No: return true;
-    default: return false;
-    }
+    return !m_actSave->isEnabled()
+           || askToSave(QString::fromLatin1(kSaveQuestion), [this] { return pSaveCustomer(); });
 }
 
 void TfrmCustomer::actCancelExecute()
@@ -604,26 +569,4 @@ void TfrmCustomer::printList(bool preview)
     if (!m_actPrint->isEnabled())
         return;
     Guarded([this, preview] { ListPrinting::run(m_state, preview); });
-}
-
-void TfrmCustomer::closeEvent(QCloseEvent* event)
-{
-    if (!settleUnsavedChanges()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    QDialog::done(QDialog::Rejected);
-}
-
-void TfrmCustomer::hideEvent(QHideEvent* event)
-{
-    HideProgress();
-    QDialog::hideEvent(event);
-}
-
-void TfrmCustomer::reject()
-{
-    // Escape closes through the same check as the Close command.
-    close();
 }

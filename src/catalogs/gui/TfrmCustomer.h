@@ -1,9 +1,10 @@
 #pragma once
 
 #include "catalogs/CustomerRecord.h"
+#include "catalogs/ScopedListFeed.h"
+#include "catalogs/gui/CatalogListDialog.h"
 #include "printing/ListFeeds.h"
 
-#include <QDialog>
 #include <memory>
 
 struct AppState;
@@ -22,11 +23,10 @@ class PlainTextLimit;
 // Customer Maintenance: lists, searches, adds, edits, deletes and prints customers.
 // While the document editor is open it is the customer picker: a click on a customer
 // copies it into the open document's header and closes the window.
-class TfrmCustomer : public QDialog {
+class TfrmCustomer : public CatalogListDialog {
     Q_OBJECT
 public:
     explicit TfrmCustomer(AppState& state, QWidget* parent = nullptr);
-    ~TfrmCustomer() override;
 
     bool isPicker() const { return m_picker; }
     CustomerListModel* listModel() const { return m_model; }
@@ -37,10 +37,8 @@ public:
     void lstvCustomersClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void reject() override;
+    void fillOnFirstShow() override;
+    bool settleUnsavedChanges() override;
 
 private:
     void buildCommands();
@@ -61,8 +59,6 @@ private:
     void pEnableSavebtn();
     void pEnablePrintButton();
     bool pSaveCustomer();
-    // Asks whether to keep unsaved changes; false when the user chose to stay.
-    bool settleUnsavedChanges();
 
     void showCustomer(const TrecCustomer& customer);
     TrecCustomer customerFromControls() const;
@@ -72,11 +68,10 @@ private:
 
     AppState& m_state;
     const bool m_picker;
-    bool m_shownOnce = false;
     bool m_picked = false;
     CustomerListModel* m_model;
     CustomerListFeed m_feed;
-    DataFeed* m_previousFeed = nullptr;
+    ScopedListFeed m_feedInUse{m_state, &m_feed};
 
     QAction* m_actClose;
     QAction* m_actNewCustomer;

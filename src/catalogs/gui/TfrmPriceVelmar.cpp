@@ -7,19 +7,18 @@
 #include "catalogs/AllowNumDecimalOnly.h"
 #include "catalogs/PriceListModel.h"
 #include "catalogs/PriceSheetStore.h"
+#include "catalogs/gui/CatalogList.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/ListPrinting.h"
 #include "catalogs/gui/ProgressScope.h"
 #include "printing/ReportCatalog.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -38,7 +37,7 @@ std::optional<int> documentNumberFor(const AppState& state)
 } // namespace
 
 TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_documentNumber(documentNumberFor(state)),
+    : CatalogListDialog(parent), m_state(state), m_documentNumber(documentNumberFor(state)),
       m_model(new PriceListModel(this)), m_feed(FeedColumnNames(FeedNames::PriceSheet), {})
 {
     setObjectName(QStringLiteral("frmPriceVelmar"));
@@ -47,19 +46,9 @@ TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
 
     buildCommands();
 
-    m_lstPrice = new QTreeView(this);
-    m_lstPrice->setObjectName(QStringLiteral("lstPrice"));
-    m_lstPrice->setModel(m_model);
-    m_lstPrice->setRootIsDecorated(false);
-    m_lstPrice->setItemsExpandable(false);
-    m_lstPrice->setUniformRowHeights(true);
-    m_lstPrice->setAllColumnsShowFocus(true);
-    m_lstPrice->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lstPrice->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lstPrice->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstPrice = MakeCatalogList(this, QStringLiteral("lstPrice"), m_model);
     m_lstPrice->setFocusPolicy(Qt::ClickFocus);
     m_lstPrice->header()->setStretchLastSection(false);
-    m_lstPrice->header()->setSectionsMovable(false);
     connect(m_lstPrice, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             lstPriceClick();
@@ -80,19 +69,8 @@ TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
     layout->addWidget(m_lstPrice, 1);
     layout->addWidget(buildEditArea());
 
-    int listWidth = 0;
-    for (int column = 0; column < PriceListModel::ColumnCount; ++column)
-        listWidth += ScaledColumnWidth(m_lstPrice, PriceListModel::columnWidth(column));
+    const int listWidth = CatalogListWidth(m_lstPrice, PriceListModel::ColumnCount, &PriceListModel::columnWidth);
     resize(qMax(700, listWidth + 60), 600);
-
-    m_previousFeed = m_state.listFeed;
-    m_state.listFeed = &m_feed;
-}
-
-TfrmPriceVelmar::~TfrmPriceVelmar()
-{
-    if (m_state.listFeed == &m_feed)
-        m_state.listFeed = m_previousFeed;
 }
 
 void TfrmPriceVelmar::buildCommands()
@@ -162,17 +140,11 @@ QWidget* TfrmPriceVelmar::buildEditArea()
     return box;
 }
 
-void TfrmPriceVelmar::showEvent(QShowEvent* event)
+void TfrmPriceVelmar::fillOnFirstShow()
 {
-    QDialog::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
     pShowFormInformation();
     m_actPrintPreview->setVisible(true);
-    // A window whose list cannot be read is not left open half filled.
-    if (!Guarded([this] { pClearEditArea(); }))
-        QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
+    pClearEditArea();
 }
 
 void TfrmPriceVelmar::pShowFormInformation()
@@ -194,10 +166,7 @@ void TfrmPriceVelmar::pQueryPriceList()
                            m_model->cellText(row, PriceListModel::LaborPrice),
                            m_model->cellText(row, PriceListModel::MaterialPrice)});
     m_feed.setRows(std::move(printed));
-    for (int column = 0; column < PriceListModel::ColumnCount; ++column) {
-        m_lstPrice->setColumnWidth(column, ScaledColumnWidth(m_lstPrice, PriceListModel::columnWidth(column)));
-        m_lstPrice->setColumnHidden(column, PriceListModel::columnWidth(column) == 0);
-    }
+    SizeCatalogListColumns(m_lstPrice, PriceListModel::ColumnCount, &PriceListModel::columnWidth);
 }
 
 void TfrmPriceVelmar::pClearEditArea()
@@ -271,13 +240,8 @@ void TfrmPriceVelmar::actSaveExecute()
 
 bool TfrmPriceVelmar::settleUnsavedChanges()
 {
-    if (!m_actSave->isEnabled())
-        return true;
-    switch (AskYesNoCancel(QString::fromLatin1(kSaveQuestion))) {
-    case PromptAnswer::Yes: return pSavePriceItem();
-    case PromptAnswer::No: return true;
-    default: return false;
-    }
+    return !m_actSave->isEnabled()
+           || askToSave(QString::fromLatin1(kSaveQuestion), [this] { return pSavePriceItem(); });
 }
 
 void TfrmPriceVelmar::actCancelExecute()
@@ -295,26 +259,4 @@ void TfrmPriceVelmar::printList(bool preview)
     if (!m_actPrint->isEnabled())
         return;
     Guarded([this, preview] { ListPrinting::run(m_state, preview); });
-}
-
-void TfrmPriceVelmar::closeEvent(QCloseEvent* event)
-{
-    if (!settleUnsavedChanges()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    QDialog::done(QDialog::Rejected);
-}
-
-void TfrmPriceVelmar::hideEvent(QHideEvent* event)
-{
-    HideProgress();
-    QDialog::hideEvent(event);
-}
-
-void TfrmPriceVelmar::reject()
-{
-    // Escape closes through the same check as the Close command.
-    close();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "catalogs/ScopedListFeed.h"
+#include "catalogs/gui/CatalogListDialog.h"
 #include "printing/ListFeeds.h"
 
-#include <QDialog>
 #include <memory>
 #include <optional>
 
@@ -17,11 +18,10 @@ class QTreeView;
 // The price sheet: the labour and material price of each item, changed one item at a
 // time. From the main window it edits the company-wide prices; from the document editor
 // the prices frozen with the open document.
-class TfrmPriceVelmar : public QDialog {
+class TfrmPriceVelmar : public CatalogListDialog {
     Q_OBJECT
 public:
     explicit TfrmPriceVelmar(AppState& state, QWidget* parent = nullptr);
-    ~TfrmPriceVelmar() override;
 
     bool isDocumentMode() const { return m_documentNumber.has_value(); }
     PriceListModel* listModel() const { return m_model; }
@@ -30,10 +30,8 @@ public:
     void lstPriceClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void reject() override;
+    void fillOnFirstShow() override;
+    bool settleUnsavedChanges() override;
 
 private:
     void buildCommands();
@@ -45,18 +43,15 @@ private:
     void pEnableSaveButton();
     void pEnablePrintButton();
     bool pSavePriceItem();
-    // Asks whether to keep unsaved changes; false when the user chose to stay.
-    bool settleUnsavedChanges();
     void actSaveExecute();
     void actCancelExecute();
     void printList(bool preview);
 
     AppState& m_state;
     const std::optional<int> m_documentNumber;
-    bool m_shownOnce = false;
     PriceListModel* m_model;
     TableFeed m_feed;
-    DataFeed* m_previousFeed = nullptr;
+    ScopedListFeed m_feedInUse{m_state, &m_feed};
 
     QAction* m_actClose;
     QAction* m_actSave;
