@@ -6,6 +6,7 @@
 #include "printing/gui/TmodPrintData.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
+#include "CatalogTestHelpers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,10 +46,6 @@ class TestCatalogPrinting : public QObject {
                 if (line.contains(needle))
                     found << needle;
         return found;
-    }
-    static QAction* action(QWidget& window, const char* name)
-    {
-        return window.findChild<QAction*>(QString::fromLatin1(name));
     }
 
 private slots:

@@ -27,15 +27,6 @@ class TestCompanyInfo : public QObject {
     AppState m_state;
     QTemporaryDir m_pictures;
 
-    template <typename T = QWidget>
-    static T* child(QWidget& window, const QString& name)
-    {
-        T* found = window.findChild<T*>(name);
-        if (!found)
-            qFatal("no child %s", qPrintable(name));
-        return found;
-    }
-    static QAction* action(QWidget& window, const char* name) { return child<QAction>(window, QString::fromLatin1(name)); }
     static QPushButton* button(QWidget& window, const char* name) { return child<QPushButton>(window, QString::fromLatin1(name)); }
     static QString countLine(QWidget& window) { return child<QLabel>(window, QStringLiteral("Label5"))->text(); }
     static QStringList terms(QWidget& window)

@@ -24,15 +24,6 @@ class TestCustomerWindow : public QObject {
 
     AppState m_state;
 
-    template <typename T = QWidget>
-    static T* child(QWidget& window, const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
-    static QAction* action(QWidget& window, const char* name) { return child<QAction>(window, name); }
     static QStringList listedNames(TfrmCustomer& window)
     {
         QStringList names;

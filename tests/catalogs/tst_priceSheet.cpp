@@ -20,15 +20,6 @@ class TestPriceSheet : public QObject {
 
     AppState m_state;
 
-    template <typename T = QWidget>
-    static T* child(QWidget& window, const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
-    static QAction* action(QWidget& window, const char* name) { return child<QAction>(window, name); }
     static void chooseRow(TfrmPriceVelmar& window, int row)
     {
         ClickListRow(child<QTreeView>(window, "lstPrice"), row);
