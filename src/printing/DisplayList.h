@@ -24,7 +24,7 @@ struct DisplayFont {
     QColor color;
 };
 
-// One line of text inside its box; never wrapped when painted.
+// One line of text no wider than its box; never wrapped when painted.
 struct DisplayText {
     QRect box;
     QString text;

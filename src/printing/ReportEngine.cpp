@@ -100,27 +100,22 @@ int MemoPages(const ReportLayout& layout, const ReportItem& item)
     return std::max<int>(1, (memo.lines.size() + memo.perBox - 1) / memo.perBox);
 }
 
-// A cut memo ends its last line with an ellipsis, so the reader sees that text is missing.
-QString MarkCut(const QString& line, const DisplayFont& font, int width)
-{
-    const QString ellipsis(QChar(0x2026));
-    QString shortened = line;
-    while (!shortened.isEmpty() && TextMeasure::TextWidth(font, shortened + ellipsis) > width)
-        shortened.chop(1);
-    return shortened + ellipsis;
-}
-
 class PageWriter {
 public:
     PageWriter(const ReportLayout& layout, DisplayPage& page, int pageIndex, int pageCount)
         : m_layout(layout), m_page(page), m_pageIndex(pageIndex), m_pageCount(pageCount) {}
 
-    void item(const ReportItem& item, QPoint origin, const RowSource& source)
+    // `areaRight`: the right edge of the page or of the band the item lies in.
+    void item(const ReportItem& item, QPoint origin, int areaRight, const RowSource& source)
     {
         if (!item.visible)
             return;
-        const QRect box(origin.x() + ToUnits(item.left), origin.y() + ToUnits(item.top),
-                        ToUnits(item.width), ToUnits(item.height));
+        QRect box(origin.x() + ToUnits(item.left), origin.y() + ToUnits(item.top),
+                  ToUnits(item.width), ToUnits(item.height));
+        // A one-line text without a width of its own may use the rest of its page or band.
+        const bool oneLine = item.kind == ReportItemKind::Text || item.kind == ReportItemKind::PageNumber;
+        if (oneLine && box.width() <= 0)
+            box.setRight(areaRight - 1);
         switch (item.kind) {
         case ReportItemKind::Text:
             text(item, box, ResolveText(m_layout, item, source));
@@ -146,13 +141,17 @@ public:
     }
 
 private:
+    // One line, cut at the box width so that it never runs into its neighbours.
     void text(const ReportItem& item, QRect box, const QString& words)
     {
-        if (words.isEmpty())
+        if (words.isEmpty() || box.width() <= 0)
             return;
         const DisplayFont font = TextMeasure::ToDisplayFont(item.font);
+        const QString line = TextMeasure::FitLine(words, font, box.width());
+        if (line.isEmpty())
+            return;
         box.setHeight(std::max(box.height(), TextMeasure::LineHeight(font)));
-        m_page.primitives.push_back(DisplayText{box, words, font, item.alignment});
+        m_page.primitives.push_back(DisplayText{box, line, font, item.alignment});
     }
 
     void memo(const ReportItem& item, const QRect& box, const RowSource& source)
@@ -163,9 +162,10 @@ private:
         const int last = std::min<int>(memo.lines.size(), first + memo.perBox);
         for (int i = first; i < last; ++i) {
             QString line = memo.lines[i];
+            // A cut memo ends its last line with an ellipsis, so the reader sees that text is missing.
             const bool cut = !item.continues && i == last - 1 && last < memo.lines.size();
             if (cut)
-                line = MarkCut(line, font, box.width());
+                line = TextMeasure::CutWithEllipsis(line, font, box.width());
             if (line.isEmpty())
                 continue;
             const QRect lineBox(box.left(), box.top() + (i - first) * memo.lineHeight, box.width(),
@@ -223,17 +223,18 @@ DisplayDocument RunReports(const std::vector<ReportRun>& runs, const PageProgres
             page.size = QSize(ToUnits(layout.pageWidth), ToUnits(layout.pageHeight));
             PageWriter writer(layout, page, p, pageCount);
             for (const ReportItem& item : layout.items)
-                writer.item(item, QPoint(0, 0), {});
+                writer.item(item, QPoint(0, 0), page.size.width(), {});
             for (size_t r = 0; r < layout.regions.size(); ++r) {
                 if (p >= static_cast<int>(regionPages[r].size()))
                     continue;
                 const ReportRegion& region = layout.regions[r];
                 const DataFeed* feed = run.feeds.value(region.feedName, nullptr);
+                const int regionRight = ToUnits(region.left) + ToUnits(region.width);
                 for (const BandPlacement& placement : regionPages[r][p]) {
                     const ReportBand& band = region.bands[placement.band];
                     const QPoint origin(ToUnits(region.left), ToUnits(region.top) + placement.offset);
                     for (const ReportItem& item : band.items)
-                        writer.item(item, origin, {feed, placement.row});
+                        writer.item(item, origin, regionRight, {feed, placement.row});
                 }
             }
         }

@@ -20,7 +20,8 @@ struct ReportFont {
 };
 
 enum class ReportItemKind {
-    Text,        // one line
+    Text,        // one line, cut with an ellipsis at its box width; without a width it
+                 // reaches to the right edge of its band or page
     Memo,        // wraps inside its box and is cut at its bottom
     PageNumber,  // "Page N of’ M"
     Rectangle,

@@ -101,4 +101,50 @@ QStringList WrapText(const QString& text, const DisplayFont& font, int width)
     return lines;
 }
 
+QString FitLine(const QString& text, const DisplayFont& font, int width)
+{
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar& c : line) {
+        if (c == u'\r' || c == u'\n' || c == u'\t' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    // Trailing blanks print nothing, so they do not make a line too wide.
+    qsizetype visible = line.size();
+    while (visible > 0 && line.at(visible - 1).isSpace())
+        --visible;
+    const QFontMetricsF& metrics = Metrics(font);
+    if (metrics.horizontalAdvance(line.left(visible)) <= width)
+        return line;
+    // A cut line fills its box, so it keeps a blank's width free on the side it would
+    // run into its neighbour; otherwise the ellipsis touches the next column's text.
+    const int gap = static_cast<int>(std::ceil(metrics.horizontalAdvance(QLatin1Char(' '))));
+    return CutWithEllipsis(line.left(visible), font, std::max(0, width - gap));
+}
+
+QString CutWithEllipsis(const QString& text, const DisplayFont& font, int width)
+{
+    const QFontMetricsF& metrics = Metrics(font);
+    const QString ellipsis(QChar(0x2026));
+    if (metrics.horizontalAdvance(ellipsis) > width)
+        return QString();
+    // Longer starts are never narrower, so the longest that fits is found by halving.
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (metrics.horizontalAdvance(text.left(middle) + ellipsis) <= width)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    // Never split a character made of two code units.
+    if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate())
+        --low;
+    QString kept = text.left(low);
+    while (!kept.isEmpty() && kept.back().isSpace())
+        kept.chop(1);
+    return kept + ellipsis;
+}
+
 } // namespace TextMeasure

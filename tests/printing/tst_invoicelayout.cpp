@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <map>
 
 using PrintTest::FindText;
 using PrintTest::TopOf;
@@ -74,6 +75,30 @@ QStringList Lines(int count, const QString& stem = QStringLiteral("Line"))
     for (int i = 1; i <= count; ++i)
         lines << QStringLiteral("%1 %2").arg(stem).arg(i);
     return lines;
+}
+
+// The document and company values a one-line item of the layout prints, by name.
+QString& Value(AppState& state, const QString& field)
+{
+    TrecInvHeader& h = state.currentDocument.Header;
+    TrecCompanyData& c = state.companySettings.CompanyData;
+    const std::map<QString, QString*> fields = {
+        {"CustCmpnyName", &h.CustCmpnyName},       {"CustFullName", &h.CustFullName},
+        {"CustAddress", &h.CustAddress},           {"CustCtyStZp", &h.CustCtyStZp},
+        {"CustMainPhone", &h.CustMainPhone},       {"CustExtraPhone1", &h.CustExtraPhone1},
+        {"CustExtraPhone2", &h.CustExtraPhone2},   {"CustPymntTerms", &h.CustPymntTerms},
+        {"CustPONumber", &h.CustPONumber},         {"CustTaxExemptNum", &h.CustTaxExemptNum},
+        {"InvDate", &h.InvDate},                   {"FromInvNameNumber", &h.FromInvNameNumber},
+        {"CompName", &c.CompName},                 {"CompAddress", &c.CompAddress},
+        {"CompCity", &c.CompCity},                 {"CompMainPhone", &c.CompMainPhone},
+        {"CompExtraPhone1Name", &c.CompExtraPhone1Name}, {"CompEmail", &c.CompEmail},
+        {"CompWebSite", &c.CompWebSite},           {"CompLicNum1", &c.CompLicNum1},
+        {"Total", &state.currentDocument.PrintData.Total},
+    };
+    const auto found = fields.find(field);
+    if (found == fields.end())
+        qFatal("no field %s", qPrintable(field));
+    return *found->second;
 }
 
 int DescriptionRows(const DisplayDocument& document, int pageIndex)
@@ -545,6 +570,99 @@ private slots:
         const QString warranty = PrintTest::PdfText(path, 4);
         QVERIFY(warranty.contains(QStringLiteral("Two Year Warranty")) &&
                 warranty.contains(QStringLiteral("Peeling is repainted.")) && !warranty.contains(QStringLiteral("contractor")));
+    }
+
+    void longValuesAreCutInsideTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        const QStringList fields = {"CustCmpnyName", "CustFullName", "CustAddress", "CustCtyStZp",
+                                    "CustMainPhone", "CustExtraPhone1", "CustExtraPhone2", "CustPymntTerms",
+                                    "CustPONumber", "CustTaxExemptNum", "InvDate", "FromInvNameNumber",
+                                    "CompName", "CompAddress", "CompCity", "CompMainPhone",
+                                    "CompExtraPhone1Name", "CompEmail", "CompWebSite", "CompLicNum1", "Total"};
+        // 120 characters: words, and one word without a blank. Each ends in a mark that
+        // must not print.
+        QString words = QStringLiteral("Orchard Hill Builders of Springfield ");
+        while (words.size() < 114)
+            words += QStringLiteral("and more ");
+        words = words.left(114) + QStringLiteral("ZZTAIL");
+        const QString word = QStringLiteral("Kxmplqrstv").repeated(12).left(114) + QStringLiteral("ZZTAIL");
+        for (const QString& field : fields) {
+            QTest::newRow(qPrintable(field + QStringLiteral(", words"))) << field << words;
+            QTest::newRow(qPrintable(field + QStringLiteral(", one word"))) << field << word;
+        }
+    }
+    void longValuesAreCutInsideTheirBoxes()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        // A credit shows the document it credits in the validity line.
+        header().InvName = QStringLiteral("Credit");
+        state.companySettings.CompanyData.CompExtraPhone1 = QStringLiteral("217-555-0111");
+        state.companySettings.CompanyData.CompLicName1 = QStringLiteral("Painting licence");
+        header().FromInvNameNumber = QStringLiteral("Invoice 512");
+        Value(state, field) = value;
+        const DisplayDocument pages = PrintTest::Run(state, 1);
+        QCOMPARE(int(pages.pages.size()), 1);
+        const QString fault = PrintTest::TextFault(pages.pages[0]);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+        // The value prints shortened, ending in an ellipsis, and the PDF says the same.
+        QString shortened;
+        for (const QString& text : pages.pageTexts(0)) {
+            if (text.contains(value.left(6)))
+                shortened = text;
+        }
+        QVERIFY2(shortened.endsWith(QChar(0x2026)) && !shortened.contains(QLatin1String("ZZTAIL")),
+                 qPrintable(shortened));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("long.pdf"));
+        WritePdfFile(path, pages, DocumentPdfInfo(state));
+        const QString pdf = PrintTest::PdfText(path);
+        QVERIFY2(pdf.contains(shortened), qPrintable(pdf));
+        QVERIFY(!pdf.contains(QLatin1String("ZZTAIL")));
+    }
+
+    void blankFormAndEveryKindKeepTextsApart_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("blankForm");
+        for (const char* kind : {"Estimate", "Work Order", "Change Order", "Invoice", "Credit", "Past Due"}) {
+            QTest::newRow(kind) << kind << false;
+            QTest::newRow(qPrintable(QStringLiteral("blank ") + QLatin1String(kind))) << kind << true;
+        }
+    }
+    void blankFormAndEveryKindKeepTextsApart()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, blankForm);
+        PrintTest::WriteLogo(900, 100);
+        state.companySettings.InvData.LargeLogo = true;
+        state.companySettings.InvData.ShowTotalOnWorkOrder = true;
+        TrecCompanyData& c = state.companySettings.CompanyData;
+        c.CompExtraPhone1Name = QStringLiteral("Cell");
+        c.CompExtraPhone1 = QStringLiteral("217-555-0111");
+        c.CompWebSite = QStringLiteral("www.harbor.example");
+        c.CompLicName1 = QStringLiteral("Lead Safe");
+        c.CompLicNum1 = QStringLiteral("LS-1234");
+        header().InvName = kind;
+        header().BlankForm = blankForm;
+        header().AddSignatureLine = true;
+        header().CustDiscountPercent = 10;
+        header().FromInvNameNumber = QStringLiteral("Invoice 512");
+        header().CustExtraPhone2 = QStringLiteral("Work: 217-555-0124");
+        if (blankForm)
+            header().InvDate = QStringLiteral("Date:____/____/________");
+        ComputeTotals(document(), state.companySettings);
+        const DisplayDocument pages = PrintTest::Run(state, 1);
+        for (int p = 0; p < int(pages.pages.size()); ++p) {
+            const QString fault = PrintTest::TextFault(pages.pages[p]);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            // Every value of this ordinary document fits: nothing is cut.
+            for (const QString& text : pages.pageTexts(p))
+                QVERIFY2(!text.endsWith(QChar(0x2026)), qPrintable(text));
+        }
     }
 
     void goldenDisplayList()

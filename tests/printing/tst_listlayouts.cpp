@@ -270,6 +270,77 @@ private slots:
         }
     }
 
+    void longCellsAreCutInsideTheirColumns_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("feed");
+        QTest::addColumn<bool>("dayView");
+        QTest::addColumn<bool>("oneWord");
+        const struct {
+            const char* name;
+            int mode;
+            QString feed;
+            bool dayView;
+        } lists[] = {
+            {"price sheet", 2, FeedNames::PriceSheet, true},    {"customer list", 3, FeedNames::CustomerList, true},
+            {"planner day", 4, FeedNames::Planner, true},       {"planner week", 4, FeedNames::Planner, false},
+            {"sales and tax", 7, FeedNames::Reports, true},     {"document list", 8, FeedNames::InvMaintenance, true},
+        };
+        for (const auto& list : lists) {
+            QTest::newRow(qPrintable(QLatin1String(list.name) + QStringLiteral(", words")))
+                << list.mode << list.feed << list.dayView << false;
+            QTest::newRow(qPrintable(QLatin1String(list.name) + QStringLiteral(", one word")))
+                << list.mode << list.feed << list.dayView << true;
+        }
+    }
+    void longCellsAreCutInsideTheirColumns()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, feed);
+        QFETCH(bool, dayView);
+        QFETCH(bool, oneWord);
+        // 120 characters ending in a mark that must not print; each column's value starts
+        // with its own number.
+        const QString body = oneWord ? QStringLiteral("Kxmplqrstv").repeated(12)
+                                     : QStringLiteral(" Orchard Hill Builders of Springfield") +
+                                           QStringLiteral(" and more").repeated(12);
+        auto longText = [&](const QString& start) { return (start + body).left(114) + QStringLiteral("ZZTAIL"); };
+        const QStringList columns = FeedColumnNames(feed);
+        // The planner feed fills the columns of one view only.
+        const QStringList otherView = dayView
+            ? QStringList{"rvstrActDateWkMnth", "rvstrActStartWkMnth", "rvstrActEndWkMnth", "rvstrActivityWkMnth"}
+            : QStringList{"rvstrActStartDay", "rvstrActEndDay", "rvstrActivityDay"};
+        QStringList row;
+        QStringList starts;
+        for (int c = 0; c < columns.size(); ++c) {
+            const QString start = QStringLiteral("c%1").arg(c, 2, 10, QLatin1Char('0'));
+            const bool empty = feed == FeedNames::Planner && otherView.contains(columns[c]);
+            row << (empty ? QString() : longText(start));
+            if (!empty)
+                starts << start;
+        }
+        TableFeed rows(columns, {row, row});
+        state.listFeed = &rows;
+        const PlannerPrintInfo planner{QStringLiteral("Week Planner List"), longText(QStringLiteral("dates")), dayView};
+        TaxSalesPrintInfo taxSales{1, longText(QStringLiteral("caption")), {}};
+        for (int c = 0; c < 7; ++c)
+            taxSales.columnCaptions << longText(QStringLiteral("h%1").arg(c));
+        const DisplayDocument pages = PrintTest::Run(state, mode, planner, taxSales);
+        QCOMPARE(int(pages.pages.size()), 1);
+        const QString fault = PrintTest::TextFault(pages.pages[0]);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        const QStringList texts = pages.pageTexts(0);
+        for (const QString& text : texts)
+            QVERIFY2(!text.contains(QLatin1String("ZZTAIL")), qPrintable(text));
+        // Every cell prints, shortened, in both rows.
+        for (const QString& start : starts) {
+            int cut = 0;
+            for (const QString& text : texts)
+                cut += text.startsWith(start) && text.endsWith(QChar(0x2026)) ? 1 : 0;
+            QVERIFY2(cut == 2, qPrintable(start));
+        }
+    }
+
     void contractAndWarrantyPrintTheStoredTexts_data()
     {
         QTest::addColumn<int>("mode");

@@ -158,6 +158,143 @@ private slots:
         QCOMPARE(texts[1].box.top() - texts[0].box.top(), TextMeasure::LineHeight(texts[0].font));
     }
 
+    void oneLineTextIsCutAtItsBox_data()
+    {
+        QTest::addColumn<int>("source");  // TextSource
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("inBand");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("printed");  // empty: cut with an ellipsis
+        QTest::addColumn<QRect>("box");
+        const int literal = int(TextSource::Literal);
+        const int parameter = int(TextSource::Parameter);
+        const int column = int(TextSource::Column);
+        const int left = Qt::AlignLeft;
+        const int right = Qt::AlignRight;
+        const int centre = Qt::AlignHCenter;
+        const QString words = QStringLiteral("Lakeside Dental Associates of Greater Springfield and the Lake Country Region");
+        const QString oneWord = QStringLiteral("Abcdefghij").repeated(12);
+        // Items on the page at top 1.0; in the band the region starts at 0.3, 1.0.
+        QTest::newRow("fits: kept whole") << literal << left << false << 1.0 << 3.0 << "Lakeside Dental"
+                                          << "Lakeside Dental" << QRect(1000, 1000, 3000, 156);
+        QTest::newRow("words, left") << literal << left << false << 1.0 << 3.0 << words << ""
+                                     << QRect(1000, 1000, 3000, 156);
+        QTest::newRow("words, right") << parameter << right << false << 1.0 << 3.0 << words << ""
+                                      << QRect(1000, 1000, 3000, 156);
+        QTest::newRow("words, centred") << parameter << centre << false << 1.0 << 3.0 << words << ""
+                                        << QRect(1000, 1000, 3000, 156);
+        QTest::newRow("one long word, column") << column << left << true << 1.0 << 1.5 << oneWord << ""
+                                               << QRect(1300, 1000, 1500, 156);
+        QTest::newRow("one long word, right, column") << column << right << true << 1.0 << 1.5 << oneWord << ""
+                                                      << QRect(1300, 1000, 1500, 156);
+        QTest::newRow("line breaks print as blanks") << literal << left << false << 1.0 << 5.0
+                                                     << "400 Lake Road\r\nSuite 2\nBack\tdoor"
+                                                     << "400 Lake Road Suite 2 Back door" << QRect(1000, 1000, 5000, 156);
+        QTest::newRow("trailing blanks do not make it too wide")
+            << literal << left << false << 1.0 << 1.0 << QStringLiteral("Net 30") + QString(60, QLatin1Char(' '))
+            << QStringLiteral("Net 30") + QString(60, QLatin1Char(' ')) << QRect(1000, 1000, 1000, 156);
+        QTest::newRow("no width: to the page edge") << literal << left << false << 6.0 << 0.0 << words << ""
+                                                    << QRect(6000, 1000, 2500, 156);
+        QTest::newRow("no width: to the band edge") << column << right << true << 5.0 << 0.0 << words << ""
+                                                    << QRect(5300, 1000, 2900, 156);
+        QTest::newRow("no width, fits") << column << left << true << 5.0 << 0.0 << "Net 30" << "Net 30"
+                                        << QRect(5300, 1000, 2900, 156);
+    }
+    void oneLineTextIsCutAtItsBox()
+    {
+        QFETCH(int, source);
+        QFETCH(int, alignment);
+        QFETCH(bool, inBand);
+        QFETCH(double, left);
+        QFETCH(double, width);
+        QFETCH(QString, text);
+        QFETCH(QString, printed);
+        QFETCH(QRect, box);
+        const QString content = QStringLiteral("content");
+        ReportItem item = Label(QStringLiteral("item"), left, inBand ? 0.0 : 1.0, width,
+                                source == int(TextSource::Literal) ? text : content, Font(10),
+                                Qt::Alignment(alignment));
+        item.source = TextSource(source);
+        ReportLayout layout;
+        layout.setParameter(content, text);
+        const TableFeed feed({content}, {{text}});
+        if (inBand) {
+            ReportRegion region{QStringLiteral("region"), 0.3, 1.0, 7.9, 2.0, QStringLiteral("feed"), {}};
+            region.bands.push_back(DataBand(QStringLiteral("rows"), 0.2, {item}));
+            layout.regions.push_back(region);
+        } else {
+            layout.items.push_back(item);
+        }
+        const DisplayDocument document = RunReports({ReportRun{layout, {{QStringLiteral("feed"), &feed}}}});
+        const auto texts = PrintTest::All<DisplayText>(document, 0);
+        QCOMPARE(int(texts.size()), 1);
+        const DisplayText& line = texts[0];
+        QCOMPARE(line.box, box);
+        QCOMPARE(line.alignment, Qt::Alignment(alignment));
+        QVERIFY2(PrintTest::TextFault(document.pages[0]).isEmpty(), qPrintable(PrintTest::TextFault(document.pages[0])));
+        if (!printed.isEmpty()) {
+            QCOMPARE(line.text, printed);
+        } else {
+            // Cut with an ellipsis, a blank's width short of the box edge, and no shorter
+            // than that needs.
+            const QString ellipsis(QChar(0x2026));
+            QVERIFY2(line.text.endsWith(ellipsis), qPrintable(line.text));
+            const QString kept = line.text.chopped(1);
+            QVERIFY2(text.startsWith(kept) && !kept.isEmpty(), qPrintable(line.text));
+            const int room = box.width() - TextMeasure::TextWidth(line.font, QStringLiteral(" "));
+            QVERIFY(TextMeasure::TextWidth(line.font, line.text) <= room);
+            qsizetype next = kept.size();
+            while (next < text.size() && text.at(next).isSpace())
+                ++next;
+            QVERIFY(TextMeasure::TextWidth(line.font, text.left(next + 1) + ellipsis) > room);
+        }
+    }
+
+    void cutTextPaintsInsideItsBox_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<double>("dpi");
+        for (const double dpi : {60.0, 110.0, 300.0}) {
+            const QByteArray at = " at " + QByteArray::number(dpi);
+            QTest::newRow("left" + at) << int(Qt::AlignLeft) << dpi;
+            QTest::newRow("right" + at) << int(Qt::AlignRight) << dpi;
+            QTest::newRow("centred" + at) << int(Qt::AlignHCenter) << dpi;
+        }
+    }
+    void cutTextPaintsInsideItsBox()
+    {
+        QFETCH(int, alignment);
+        QFETCH(double, dpi);
+        ReportLayout layout;
+        layout.items = {Label(QStringLiteral("item"), 1.0, 1.0, 2.0,
+                              QStringLiteral("Harbor Painting and Decorating of Springfield, Illinois"), Font(10),
+                              Qt::Alignment(alignment))};
+        const DisplayDocument document = RunReports({ReportRun{layout, {}}});
+        QImage image(int(8.5 * dpi), int(2.0 * dpi), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintDisplayPage(painter, document.pages[0], dpi);
+        painter.end();
+        // The painter places the glyphs where the measure said, so no ink leaves the box
+        // (a device pixel of smoothing aside), and a cut text fills it to within a blank.
+        int inkLeft = image.width();
+        int inkRight = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 160) {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
+            }
+        }
+        QVERIFY(inkRight >= 0);
+        QVERIFY2(inkLeft >= int(1.0 * dpi) - 1 && inkRight <= int(3.0 * dpi) + 1,
+                 qPrintable(QStringLiteral("ink from %1 to %2").arg(inkLeft).arg(inkRight)));
+        QVERIFY2(inkRight - inkLeft >= int(1.85 * dpi), qPrintable(QStringLiteral("ink %1 wide").arg(inkRight - inkLeft)));
+    }
+
     void continuingMemoGoesOnOverFurtherPages()
     {
         QStringList paragraphs;
