@@ -8,6 +8,11 @@ namespace {
 constexpr std::size_t kMaxBlocks = 64;
 } // namespace
 
+CustomerListModel::CustomerListModel(QObject* parent)
+    : CatalogListModel(ColumnCount, &CustomerListModel::columnCaption, parent)
+{
+}
+
 void CustomerListModel::setCustomerIds(std::vector<qint64> ids)
 {
     beginResetModel();
@@ -67,25 +72,6 @@ QString CustomerListModel::cellText(int index, int column) const
 int CustomerListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_ids.size());
-}
-
-int CustomerListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant CustomerListModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid())
-        return {};
-    return cellText(index.row(), index.column());
-}
-
-QVariant CustomerListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    return columnCaption(section);
 }
 
 QString CustomerListModel::columnCaption(int column)

@@ -2,6 +2,11 @@
 
 #include "app/Regional.h"
 
+PriceListModel::PriceListModel(QObject* parent)
+    : CatalogListModel(ColumnCount, &PriceListModel::columnCaption, parent)
+{
+}
+
 void PriceListModel::setRows(std::vector<PriceListRow> rows)
 {
     beginResetModel();
@@ -30,27 +35,12 @@ int PriceListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int PriceListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant PriceListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid())
-        return {};
-    if (role == Qt::DisplayRole)
-        return cellText(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole && (index.column() == LaborPrice || index.column() == MaterialPrice))
+    if (role == Qt::TextAlignmentRole && index.isValid()
+        && (index.column() == LaborPrice || index.column() == MaterialPrice))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    return {};
-}
-
-QVariant PriceListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    return columnCaption(section);
+    return CatalogListModel::data(index, role);
 }
 
 QString PriceListModel::columnCaption(int column)

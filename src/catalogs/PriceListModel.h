@@ -1,29 +1,25 @@
 #pragma once
 
+#include "catalogs/CatalogListModel.h"
 #include "catalogs/PriceSheetStore.h"
 
-#include <QAbstractTableModel>
 #include <vector>
 
 // The rows of the price sheet list: the description, the two prices as currency, and
 // hidden columns with the stored number texts and the item number.
-class PriceListModel : public QAbstractTableModel {
+class PriceListModel : public CatalogListModel {
     Q_OBJECT
 public:
     enum Column { Description, LaborPrice, MaterialPrice, LabPrice, MatPrice, PriceItmID, ColumnCount };
 
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit PriceListModel(QObject* parent = nullptr);
 
     void setRows(std::vector<PriceListRow> rows);
     const std::vector<PriceListRow>& rows() const { return m_rows; }
-    // The text a cell shows.
-    QString cellText(int row, int column) const;
-
+    QString cellText(int row, int column) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    // The prices stand right aligned.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
 
     static QString columnCaption(int column);
     static int columnWidth(int column);
