@@ -91,18 +91,20 @@ QStringList DescriptionLines(const CurrentDocument& document, const CompanySetti
         if (!prep.isEmpty() && options.ShowSurfacePrep)
             lines << QStringLiteral("Surface Prep - ") + prep;
 
-        // 4. Add-ons.
-        QString addOns;
+        // 4. Add-ons. The counts are separated like the other lines' parts; run
+        // together ("2Number of ...") they read as one wrong number on the customer's copy.
+        QStringList addOnParts;
         if (sheet.NumOfDoors > 0)
-            addOns += QStringLiteral("Number of Doors to paint: ") + QString::number(sheet.NumOfDoors);
+            addOnParts << QStringLiteral("Number of Doors to paint: ") + QString::number(sheet.NumOfDoors);
         if (sheet.NumOfDoorFrmTrm > 0)
-            addOns += QStringLiteral("Number of Doors Frame/Trim to paint: ")
-                + QString::number(sheet.NumOfDoorFrmTrm);
+            addOnParts << QStringLiteral("Number of Doors Frame/Trim to paint: ")
+                    + QString::number(sheet.NumOfDoorFrmTrm);
         if (sheet.NumOfWindowFrmTrm > 0)
-            addOns += QStringLiteral("Number of Window Frame/Trim to paint: ")
-                + QString::number(sheet.NumOfWindowFrmTrm);
+            addOnParts << QStringLiteral("Number of Window Frame/Trim to paint: ")
+                    + QString::number(sheet.NumOfWindowFrmTrm);
         if (sheet.NumOfClosets > 0)
-            addOns += QStringLiteral("Number of Closets to paint: ") + QString::number(sheet.NumOfClosets);
+            addOnParts << QStringLiteral("Number of Closets to paint: ") + QString::number(sheet.NumOfClosets);
+        const QString addOns = addOnParts.join(QStringLiteral(", "));
         if (!addOns.isEmpty() && options.ShowWorkSheetAddons)
             lines << addOns;
 

@@ -70,7 +70,7 @@ private slots:
         document.Prices.set(23, 5, 0);
         QCOMPARE(Lines(document),
                  (QStringList{"Work Sheet 1", "Interior, ",
-                              "Number of Doors to paint: 2Number of Closets to paint: 1", "Total : $25.00",
+                              "Number of Doors to paint: 2, Number of Closets to paint: 1", "Total : $25.00",
                               "", ""}));
     }
 
@@ -103,7 +103,7 @@ private slots:
                               "Exterior, Area Work On - Walls Only, Number of Paint coats: 1, "
                               "Number of Trim coats: 2, This Work Sheet is multiplied by: 3",
                               "Surface Prep - Prime entire surface, Caulk, Mask",
-                              "Number of Doors Frame/Trim to paint: 1Number of Window Frame/Trim to paint: 4",
+                              "Number of Doors Frame/Trim to paint: 1, Number of Window Frame/Trim to paint: 4",
                               "Hang Wallpaper, Remove Wallpaper, Hang Wallpaper Boarder, Remove Wallpaper Boarder, ",
                               "Haul away Extra Labor Charges: $50.00 Extra Material Charges: $12.50",
                               "North side", "Behind the shed", "SQFT : 400", "Total : $187.50", "",
