@@ -95,12 +95,16 @@ bool ApplyRecurringRules(TrecInvHeader& header)
 {
     if (!header.Recurring)
         return false;
+    // A kind other than Invoice is cleared first and silently: the message speaks of
+    // invoices only.
+    if (!DocumentType::Is(header.InvName, DocumentType::Invoice)) {
+        header.Recurring = false;
+        return false;
+    }
     if (header.PaidInFull) {
         header.Recurring = false;
         return true;
     }
-    if (!DocumentType::Is(header.InvName, DocumentType::Invoice))
-        header.Recurring = false;
     return false;
 }
 

@@ -144,9 +144,10 @@ inline const char* const kPaidInFullAndRecurringMessage =
     "Invoice can not be Paid In Full and Recurring";
 // The recurring choice can be on: the kind is Invoice and it is not paid in full.
 bool RecurringAllowed(const TrecInvHeader& header);
-// Applies both rules: a non-invoice or a paid-in-full document is not recurring.
-// Returns true when a recurring choice that was on was turned off because the
-// document is paid in full (the editor then shows kPaidInFullAndRecurringMessage).
+// Applies both rules in the editor's order: a non-invoice is not recurring (cleared
+// without a message), then a paid-in-full invoice is not recurring. Returns true when a
+// recurring choice that was on was turned off because the invoice is paid in full (the
+// editor then shows kPaidInFullAndRecurringMessage).
 bool ApplyRecurringRules(TrecInvHeader& header);
 
 // Takes the snapshot: kind, PaidInFull, InvDate and the eight DocumentTotals.

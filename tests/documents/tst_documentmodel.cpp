@@ -133,6 +133,10 @@ private slots:
         QTest::newRow("unpaid invoice stays recurring") << "invoice" << false << true << true << false;
         QTest::newRow("paid invoice: paid in full wins") << "Invoice" << true << false << false << true;
         QTest::newRow("estimate is never recurring") << "Estimate" << false << false << false << false;
+        QTest::newRow("paid estimate: cleared as a non-invoice, no message")
+            << "Estimate" << true << false << false << false;
+        QTest::newRow("paid credit: cleared as a non-invoice, no message")
+            << "Credit" << true << false << false << false;
         QTest::newRow("credit is never recurring") << "Credit" << false << false << false << false;
         QTest::newRow("empty kind") << "" << false << false << false << false;
     }
