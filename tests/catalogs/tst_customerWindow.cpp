@@ -397,6 +397,23 @@ private slots:
         QVERIFY(!m_state.listFeed);
     }
 
+    void rowsThatCannotBeReadAreReported()
+    {
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("ALTER TABLE tblCustomers RENAME TO tblCustomersGone;"));
+        }
+        // The texts of the rows are read again, as after a search.
+        window.listModel()->setCustomerIds({1, 2, 3});
+        QCOMPARE(window.listModel()->cellText(0, CustomerListModel::CustId), QStringLiteral("1"));
+        QCOMPARE(window.listModel()->cellText(0, CustomerListModel::Company), QString());
+        QTRY_COMPARE(prompts->texts("error"), QStringList{"SQLite Error 1 - no such table: tblCustomers."});
+        QVERIFY(window.isVisible());
+    }
+
     void feedIsHandedBackWhenTheWindowGoes()
     {
         {

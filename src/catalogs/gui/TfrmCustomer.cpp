@@ -143,7 +143,7 @@ QWidget* TfrmCustomer::buildListPage()
     connect(m_model, &CustomerListModel::readFailed, this, [](const QString& message) {
         // Shown once the view has finished painting.
         QTimer::singleShot(0, [message] { ShowError(message); });
-    }, Qt::UniqueConnection);
+    });
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(caption(page, "Search By: ", m_cmboCustSearch));
