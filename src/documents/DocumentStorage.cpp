@@ -8,13 +8,6 @@
 
 namespace {
 
-// Reals are stored rounded to 15 significant digits, the form the stored data has
-// always had (the number as a statement literal would carry it).
-QVariant StoredReal(double value)
-{
-    return QString::number(value, 'g', 15).toDouble();
-}
-
 int ReadWholeNumber(const Statement& row, int column)
 {
     const QString text = row.columnText(column);
@@ -132,6 +125,11 @@ void ReadPrices(Connection& db, PriceTable& prices, bool isNew, int invNumber)
 }
 
 } // namespace
+
+double StoredReal(double value)
+{
+    return QString::number(value, 'g', 15).toDouble();
+}
 
 int ReadDocumentCounter()
 {

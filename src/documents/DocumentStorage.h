@@ -11,6 +11,11 @@ class Connection;
 // as it was saved. Database errors (DatabaseError) and unreadable stored values
 // (ConversionError) are not caught.
 
+// A real as the stored data has always carried it (the number as a statement literal
+// would carry it): rounded to 15 significant digits. Every real the documents write
+// (header amounts and rates, frozen prices, monthly totals) goes through it.
+double StoredReal(double value);
+
 // The number the next new document receives (tblCompanyInvData.intInvNumber).
 int ReadDocumentCounter();
 // Sets the counter to its current value plus 1.
@@ -23,7 +28,7 @@ void LoadPriceTable(PriceTable& prices, bool isNew, int invNumber);
 // As above for the current document (Header.IsNew, Header.InvNumber).
 void LoadPriceTable(CurrentDocument& document);
 // Replaces the 27 frozen prices of document `invNumber` (nothing when it is not above
-// 0), in one transaction; VACUUM runs after the commit.
+// 0), in one transaction; VACUUM runs after the commit when the delete removed rows.
 void SavePriceTable(const PriceTable& prices, int invNumber);
 void SavePriceTable(const CurrentDocument& document);
 

@@ -3,6 +3,7 @@
 #include "app/Regional.h"
 #include "data/CompanySettings.h"
 #include "data/Database.h"
+#include "documents/DocumentStorage.h"
 
 EffectiveRates ComputeEffectiveRates(const TrecInvHeader& header)
 {
@@ -89,12 +90,13 @@ void AddToMonthlyReport(Connection& db, const QString& date, const MonthlyAmount
         {year, month});
     const qint64 id = row.columnInt(0);
     if (id != 0) {
+        const auto sum = [&row](int column, double amount) {
+            return StoredReal(row.columnReal(column) + amount);
+        };
         const std::vector<QVariant> values{
-            row.columnReal(3) + a.LaborTax1,    row.columnReal(4) + a.LaborTax2,
-            row.columnReal(5) + a.LaborTax3,    row.columnReal(6) + a.MaterialTax1,
-            row.columnReal(7) + a.MaterialTax2, row.columnReal(8) + a.MaterialTax3,
-            row.columnReal(9) + a.LaborTotal,   row.columnReal(10) + a.MaterialTotal,
-            id,
+            sum(3, a.LaborTax1),    sum(4, a.LaborTax2),    sum(5, a.LaborTax3),
+            sum(6, a.MaterialTax1), sum(7, a.MaterialTax2), sum(8, a.MaterialTax3),
+            sum(9, a.LaborTotal),   sum(10, a.MaterialTotal), id,
         };
         row.reset();
         db.exec(QStringLiteral("UPDATE tblReport SET dbLbrTax1Total = ?,dbLbrTax2Total = ?,"
@@ -108,8 +110,9 @@ void AddToMonthlyReport(Connection& db, const QString& date, const MonthlyAmount
                                "dbLbrTax2Total,dbLbrTax3Total,dbMatTax1Total,dbMatTax2Total,"
                                "dbMatTax3Total,dbLbrTotal,dbMatTotal)"
                                "VALUES(?,?,?,?,?,?,?,?,?,?);"),
-                {year, month, a.LaborTax1, a.LaborTax2, a.LaborTax3, a.MaterialTax1,
-                 a.MaterialTax2, a.MaterialTax3, a.LaborTotal, a.MaterialTotal});
+                {year, month, StoredReal(a.LaborTax1), StoredReal(a.LaborTax2),
+                 StoredReal(a.LaborTax3), StoredReal(a.MaterialTax1), StoredReal(a.MaterialTax2),
+                 StoredReal(a.MaterialTax3), StoredReal(a.LaborTotal), StoredReal(a.MaterialTotal)});
     }
 }
 

@@ -24,7 +24,8 @@ EffectiveRates ComputeEffectiveRates(const TrecInvHeader& header);
 void ComputeTotals(CurrentDocument& document, const CompanySettings& settings);
 
 // Adds the eight amounts (any sign) to the tblReport row of the month of `date`
-// (regional short date), creating the row when the month has none. Runs on the given
+// (regional short date), creating the row when the month has none; the sums are stored
+// as StoredReal writes them. Runs on the given
 // connection (inside the caller's transaction, if any). A date that does not read as
 // a short date raises ConversionError "'<date>' is not a valid date".
 void AddToMonthlyReport(Connection& db, const QString& date, const MonthlyAmounts& amounts);

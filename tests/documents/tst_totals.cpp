@@ -396,6 +396,22 @@ private slots:
         }
     }
 
+    void monthlyAmountsAreStoredInTheRealForm()
+    {
+        // Amounts and sums are stored rounded to 15 significant digits, as every stored
+        // real of a document: 0.1 + 0.2 is kept as 0.3, not as 0.30000000000000004.
+        const double sum = 0.1 + 0.2;
+        QVERIFY(sum != 0.3);
+        AddToMonthlyReport(QStringLiteral("5/1/2011"), {sum, 0, 0, 0, 0, 0, 0, 0});
+        QVERIFY(Month(2011, 5).LaborTotal == 0.3);
+        AddToMonthlyReport(QStringLiteral("5/2/2011"), {0, 0.1, 0, 0, 0.1, 0, 0, 0});
+        AddToMonthlyReport(QStringLiteral("5/3/2011"), {0, 0.2, 0, 0, 0.2, 0, 0, 0});
+        const MonthlyAmounts month = Month(2011, 5);
+        QVERIFY(month.LaborTotal == 0.3);
+        QVERIFY(month.LaborTax1 == 0.3);
+        QVERIFY(month.MaterialTotal == 0.3);
+    }
+
     void deletingKeepsTheMonthlyAmounts()
     {
         CurrentDocument& document = NewInvoice();
