@@ -174,7 +174,9 @@ SheetPrice PriceWorkSheet(WorkSheet& sheet, const PriceTable& prices, int discou
 {
     const SheetPrice price = ComputeSheetPrice(sheet, prices, discountPercent);
     sheet.SquareFeet = price.SquareFeet;
-    sheet.SheetTotal = price.Total;
+    // The sheet holds its total as written in general number form; what is shown and
+    // printed from it is that value (6.244949999999999 is held as 6.24495).
+    sheet.SheetTotal = QString::number(price.Total, 'g', 15).toDouble();
     return price;
 }
 

@@ -63,7 +63,8 @@ struct WorkSheet {
 
     // Computed by the pricing (PriceWorkSheet / ComputeTotals), never stored.
     qint64 SquareFeet = 0;           // the "Area SQFT Totals" column
-    double SheetTotal = 0;           // labour + material after discount and multiplier
+    double SheetTotal = 0;           // labour + material after discount and multiplier,
+                                     // as held in general number form (15 significant digits)
 
     // The sheet total in general number form, up to 15 significant digits ("283.2").
     QString SheetTotalText() const;
@@ -117,7 +118,8 @@ struct SheetPrice {
 // exterior, the painting line as C x (S x price), extra charges, discount before the
 // multiplier). Does not touch the sheet.
 SheetPrice ComputeSheetPrice(const WorkSheet& sheet, const PriceTable& prices, int discountPercent);
-// The same, and writes SquareFeet and SheetTotal back into the sheet.
+// The same, and writes SquareFeet and SheetTotal (Total in general number form) back
+// into the sheet.
 SheetPrice PriceWorkSheet(WorkSheet& sheet, const PriceTable& prices, int discountPercent);
 
 // Sheet completeness, for the editor.

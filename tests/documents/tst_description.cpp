@@ -180,6 +180,21 @@ private slots:
         QCOMPARE(lines.count(QStringLiteral("SQFT : 472")), 2);
     }
 
+    void totalLineIsTheSheetTotalAsHeld()
+    {
+        // 2.449 less 15 percent, times 3, computes as 6.244949999999999; the sheet holds
+        // 6.24495, whose currency text is $6.25 (the computed value itself would give $6.24).
+        CurrentDocument document;
+        document.Header.CustDiscountPercent = 15;
+        WorkSheet sheet = NewWorkSheet(1);
+        sheet.ExtraChargesLabor = QStringLiteral("2.449");
+        sheet.AreaMultiplier = 3;
+        document.WorkSheets = {sheet};
+        const QStringList lines = Lines(document);
+        QCOMPARE(document.WorkSheets[0].SheetTotalText(), QStringLiteral("6.24495"));
+        QVERIFY(lines.contains(QStringLiteral("Total : $6.25")));
+    }
+
     void lineConditions()
     {
         CurrentDocument document;
