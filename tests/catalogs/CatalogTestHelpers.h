@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QLabel>
+#include <QToolBar>
 #include <QtTest>
 
 // A control of a window by its object name; a missing one ends the test program, since
@@ -27,3 +29,28 @@ inline void ClickListRow(QAbstractItemView* view, int row, int column = 0)
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
+
+// The text of the label that names a field (its buddy); empty when none does.
+inline QString LabelOf(QWidget& window, const QWidget* field)
+{
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy() == field)
+            return label->text();
+    return {};
+}
+
+// A tool bar's commands by object name, "|" for each separator.
+inline QStringList ToolBarCommands(QWidget& window, const QString& barName)
+{
+    QStringList names;
+    for (const QAction* item : child<QToolBar>(window, barName)->actions())
+        names << (item->isSeparator() ? QStringLiteral("|") : item->objectName());
+    return names;
+}
+
+// A hint is shown both as tool tip and as status tip.
+#define COMPARE_HINT(widget, hint)                 \
+    do {                                           \
+        QCOMPARE((widget)->toolTip(), (hint));     \
+        QCOMPARE((widget)->statusTip(), (hint));   \
+    } while (false)

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedWidget>
+#include <QGroupBox>
 #include <QTemporaryDir>
 
 // The company information window: what it shows, its editors and what saving writes.
@@ -108,6 +110,228 @@ private slots:
         action(window, "actTaxPage")->trigger();
         QCOMPARE(window.currentPage(), int(TfrmCompanyInfo::TaxPage));
         QVERIFY(!action(window, "actSave")->isEnabled());
+    }
+
+    void commandsAndPages()
+    {
+        TfrmCompanyInfo window(m_state);
+        window.show();
+        QCOMPARE(ToolBarCommands(window, QStringLiteral("ToolBarCompany")),
+                 (QStringList{"actClose", "|", "actSave", "|", "actHelp"}));
+        const std::pair<const char*, const char*> commands[] = {
+            {"actClose", "Close"}, {"actSave", "Save changes to company information"}, {"actHelp", "Open Help"}};
+        for (const auto& [name, hint] : commands)
+            COMPARE_HINT(action(window, name), QString::fromLatin1(hint));
+        QCOMPARE(action(window, "actClose")->text(), QStringLiteral("Close"));
+        QCOMPARE(action(window, "actSave")->text(), QStringLiteral("Save"));
+        QCOMPARE(action(window, "actHelp")->text(), QStringLiteral("Help"));
+
+        QCOMPARE(ToolBarCommands(window, QStringLiteral("ToolBarPages")),
+                 (QStringList{"actCompanyPage", "actTaxPage", "actInvoicePage", "actInvoiceColorPage",
+                              "actInvoiceDescriptionPage", "actGeneralInformationPage", "actPlannerPage"}));
+        const QStringList captions{"Company", "Tax", "Invoice", "Invoice Color", "Invoice Description",
+                                   "General Information", "Planner Page"};
+        const QList<QAction*> pages = child<QToolBar>(window, QStringLiteral("ToolBarPages"))->actions();
+        for (int page = 0; page < TfrmCompanyInfo::PageCount; ++page) {
+            QCOMPARE(pages.at(page)->text(), captions.at(page));
+            pages.at(page)->trigger();
+            QCOMPARE(window.currentPage(), page);
+        }
+    }
+
+    void groupsOnTheirPages_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("page");
+        QTest::newRow("company name") << "Company Name" << int(TfrmCompanyInfo::CompanyPage);
+        QTest::newRow("logo") << "Company Logo" << int(TfrmCompanyInfo::CompanyPage);
+        QTest::newRow("tax on") << "Tax On . . ." << int(TfrmCompanyInfo::TaxPage);
+        QTest::newRow("tax 1") << "Tax Option 1" << int(TfrmCompanyInfo::TaxPage);
+        QTest::newRow("tax 2") << "Tax Option 2" << int(TfrmCompanyInfo::TaxPage);
+        QTest::newRow("tax 3") << "Tax Option 3" << int(TfrmCompanyInfo::TaxPage);
+        QTest::newRow("terms") << "Payment Terms" << int(TfrmCompanyInfo::InvoicePage);
+        QTest::newRow("foot notes") << "Invoice Foot Notes" << int(TfrmCompanyInfo::InvoicePage);
+        QTest::newRow("days") << "Deposit percent, Number of Estimate/Change Order Days" << int(TfrmCompanyInfo::InvoicePage);
+        QTest::newRow("colours") << "Select Colors" << int(TfrmCompanyInfo::InvoiceColorPage);
+        QTest::newRow("all colours") << "All Invoice Types This Color" << int(TfrmCompanyInfo::InvoiceColorPage);
+        QTest::newRow("description") << "Invoice Description" << int(TfrmCompanyInfo::InvoiceDescriptionPage);
+        QTest::newRow("licences") << "Company License Information" << int(TfrmCompanyInfo::GeneralInformationPage);
+        QTest::newRow("web") << "Email and Web Address" << int(TfrmCompanyInfo::GeneralInformationPage);
+        QTest::newRow("signature") << "Signature line Information" << int(TfrmCompanyInfo::GeneralInformationPage);
+        QTest::newRow("remove") << "Automatically remove activities older than" << int(TfrmCompanyInfo::PlannerPage);
+        QTest::newRow("default view") << "Default  Planner" << int(TfrmCompanyInfo::PlannerPage);
+        QTest::newRow("planner colours") << "Planner Color" << int(TfrmCompanyInfo::PlannerPage);
+    }
+
+    void groupsOnTheirPages()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, page);
+        TfrmCompanyInfo window(m_state);
+        QWidget* pageWidget = child<QStackedWidget>(window, QStringLiteral("pgctrlCompanyInfo"))->widget(page);
+        int found = 0;
+        for (const QGroupBox* box : pageWidget->findChildren<QGroupBox*>())
+            found += box->title() == title;
+        QCOMPARE(found, 1);
+    }
+
+    void controlsCaptionsHintsAndLimits_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<int>("limit");
+        const int company = TfrmCompanyInfo::CompanyPage;
+        const int tax = TfrmCompanyInfo::TaxPage;
+        const int invoice = TfrmCompanyInfo::InvoicePage;
+        const int colour = TfrmCompanyInfo::InvoiceColorPage;
+        const int description = TfrmCompanyInfo::InvoiceDescriptionPage;
+        const int general = TfrmCompanyInfo::GeneralInformationPage;
+        const int planner = TfrmCompanyInfo::PlannerPage;
+        const int none = 32767;
+        const QString phoneName = QStringLiteral("Enter your Extra Phone Name - Cell, Fax ...");
+        const QString phone = QStringLiteral("Enter your Extra Phone Number");
+        QTest::newRow("name") << "txtCompName" << company << "Company Name" << "Enter your Company Name" << 45;
+        QTest::newRow("address") << "txtCompAddress" << company << "Address" << "Enter your Address" << 45;
+        QTest::newRow("city") << "txtCompCity" << company << "City" << "Enter your City" << 25;
+        QTest::newRow("state") << "txtCompState" << company << "State" << "Enter your State" << 25;
+        QTest::newRow("zip") << "txtCompZipCode" << company << "Zip Code" << "Enter your Zip Code" << 15;
+        QTest::newRow("phone") << "txtCompPhoneNumber" << company << "Main Phone Number" << "Enter your Phone Number" << 25;
+        QTest::newRow("phone 1 name") << "txtCompExtraPhone1Name" << company << "Extra Phone Name" << phoneName << none;
+        QTest::newRow("phone 1") << "txtCompExtraPhone1" << company << "Extra Phone Number" << phone << none;
+        QTest::newRow("phone 2 name") << "txtCompExtraPhone2Name" << company << "Extra Phone Name" << phoneName << none;
+        QTest::newRow("phone 2") << "txtCompExtraPhone2" << company << "Extra Phone Number" << phone << none;
+        QTest::newRow("small logo") << "rbtnSmallLogo" << company << "Small Logo" << "Use small company logo" << -1;
+        QTest::newRow("large logo") << "rbtnLargeLogo" << company << "Large Logo" << "Use Large company logo" << -1;
+        QTest::newRow("browse") << "btnBrowseForLogo" << company << "Browse" << "Browse for a new Company Logo" << -1;
+        QTest::newRow("remove logo") << "btnRemoveLogo" << company << "Remove Logo" << "Remove Company Logo" << -1;
+
+        QTest::newRow("tax on") << "RadioGroupTaxOn" << tax << "Tax On . . ." << "Set Tax on Labor, Material or both, when tax is used" << -1;
+        for (int i = 1; i <= 3; ++i) {
+            QTest::addRow("tax name %d", i) << QStringLiteral("txtTaxName%1").arg(i) << tax << "Tax Name"
+                                            << "Enter a name for this tax option" << 25;
+            QTest::addRow("tax amount %d", i) << QStringLiteral("txtTax%1").arg(i) << tax << "Tax Amount"
+                                              << "Enter a tax amount for this tax option" << -1;
+        }
+
+        QTest::newRow("term") << "txtPmtTerm" << invoice << "" << "Enter or edit a Payment Term here" << 25;
+        QTest::newRow("terms") << "lstPmtTerms" << invoice << "" << "Select a Payment Term to edit" << -1;
+        QTest::newRow("add term") << "btnAddPmtTerms" << invoice << "Add" << "Add this Payment Term to the list" << -1;
+        QTest::newRow("remove term") << "btnRemovePmtTerms" << invoice << "Remove" << "Remove this Payment Term from the list" << -1;
+        QTest::newRow("cancel term") << "btnCancelPmtTerms" << invoice << "Cancel" << "Cancel changes to this Payment Term" << -1;
+        for (int i = 1; i <= 3; ++i)
+            QTest::addRow("foot note %d", i) << QStringLiteral("txtFtNote%1").arg(i) << invoice
+                                             << QStringLiteral("Foot Note %1").arg(i) << "Enter a Invoice Foot Note" << -1;
+        QTest::newRow("days") << "spinEditNumEstDays" << invoice << "Number of days an Estimate/Change Order is Valid for:"
+                              << "Number of days a Estimate is good for" << 180;
+        QTest::newRow("deposit") << "spinEditDepPercent" << invoice << "If you require a deposit, enter the percent:"
+                                 << "Enter a Deposit Percent" << 100;
+
+        QTest::newRow("estimate") << "btnEstColor" << colour << "Estimate Color" << "Select a color for Estimates" << -1;
+        QTest::newRow("work order") << "btnWrkOrderColor" << colour << "Work Order Color" << "Select a color for Work Orders" << -1;
+        QTest::newRow("change order") << "btnChangeOrderColor" << colour << "Change Order Color" << "Select a color for Change Orders" << -1;
+        QTest::newRow("invoice") << "btnInvColor" << colour << "Invoice Color" << "Select a color for Invoices" << -1;
+        QTest::newRow("credit") << "btnCrdtColor" << colour << "Credit Color" << "Select a color for Credits" << -1;
+        QTest::newRow("past due") << "btnPstDueColor" << colour << "Past Due Color" << "Select a color for Past Due Notices" << -1;
+        QTest::newRow("all") << "btnAllInvTypColor" << colour << "All This Color" << "Select a color for all Invoice types" << -1;
+
+        QTest::newRow("sqft") << "ckbxShowWorkSheetSQFT" << description << "Show Work Sheet SQFT" << "" << -1;
+        QTest::newRow("total") << "ckbxShowWorkSheetTotal" << description << "Show Work Sheet Total" << "" << -1;
+        QTest::newRow("info") << "ckbxShowWorkSheetInfo" << description << "Show Work Sheet Information" << "" << -1;
+        QTest::newRow("prep") << "ckbxShowSurfacePrep" << description << "Show Surface Prep" << "" << -1;
+        QTest::newRow("add-ons") << "ckbxShowWorkSheetAddons" << description << "Show Work Sheet Add-ons" << "" << -1;
+        QTest::newRow("wallpaper") << "ckbxShowWallpaper" << description << "Show Wallpaper Work" << "" << -1;
+        QTest::newRow("extras") << "ckbxShowExtraCharges" << description << "Show Extra Charges" << "" << -1;
+        QTest::newRow("total on work order") << "ckbxShowTotalonWOVelmar" << description << "Show Total on Work Order" << "" << -1;
+
+        for (int i = 1; i <= 3; ++i) {
+            QTest::addRow("licence name %d", i) << QStringLiteral("txtCompLicenseName%1").arg(i) << general
+                                                << QStringLiteral("Company License Name %1").arg(i)
+                                                << "Enter your Company License Name" << 30;
+            QTest::addRow("licence number %d", i) << QStringLiteral("txtCompLicenseNumber%1").arg(i) << general
+                                                  << QStringLiteral("Company License Number %1").arg(i)
+                                                  << "Enter your Company License Number" << 24;
+        }
+        QTest::newRow("email") << "txtCompEmailAddress" << general << "Email Address" << "Enter your Email Address" << 45;
+        QTest::newRow("web") << "txtCompWebAddress" << general << "Web Site Address" << "Enter your Web Address" << 45;
+        QTest::newRow("acceptance") << "txtAcceptanceInfo" << general << "Acceptance Information" << "Enter Acceptance Information" << 250;
+        QTest::newRow("acceptance colour") << "btnAcceptanceColor" << general << "Acceptance Area Color"
+                                           << "Select Acceptance Information area color" << -1;
+
+        QTest::newRow("1 day") << "rbtn1Day" << planner << "1 Day" << "Remove Activities older than 1 day" << -1;
+        QTest::newRow("30 day") << "rbtn30Day" << planner << "30 Day" << "Remove Activities older than 30 days" << -1;
+        QTest::newRow("1 year") << "rbtn1Year" << planner << "1 Year" << "Remove Activities older than 1 Year" << -1;
+        QTest::newRow("keep") << "rbtnDontRemove" << planner << "Do not Remove" << "Do not remove older Activities" << -1;
+        QTest::newRow("day") << "rbtnDayPlanner" << planner << "Day Planner" << "Set Default as Day Planner" << -1;
+        QTest::newRow("week") << "rbtnWeekPlanner" << planner << "Week Planner" << "Set Default as Week Planner" << -1;
+        QTest::newRow("month") << "rbtnMonthPlanner" << planner << "Month Planner" << "Set Default as Month Planner" << -1;
+        QTest::newRow("weekend") << "btnWeekendColor" << planner << "Weekend Color" << "Select a color for Weekends" << -1;
+        QTest::newRow("activity") << "btnActivityColor" << planner << "Activity Color" << "Select a color for Activities" << -1;
+        QTest::newRow("priority") << "btnPriorityColor" << planner << "Priority Color" << "Select a color for Priority Activities" << -1;
+    }
+
+    void controlsCaptionsHintsAndLimits()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, page);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        QFETCH(int, limit);
+        TfrmCompanyInfo window(m_state);
+        window.show();
+        QWidget* control = child(window, name);
+        QVERIFY(child<QStackedWidget>(window, QStringLiteral("pgctrlCompanyInfo"))->widget(page)->isAncestorOf(control));
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            QCOMPARE(button->text(), caption);
+        else if (auto* box = qobject_cast<QGroupBox*>(control))
+            QCOMPARE(box->title(), caption);
+        else
+            QCOMPARE(LabelOf(window, control), caption);
+        COMPARE_HINT(control, hint);
+        if (limit < 0)
+            return;
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            QCOMPARE(edit->maxLength(), limit);
+        } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+            QCOMPARE(spin->minimum(), 0);
+            QCOMPARE(spin->maximum(), limit);
+        } else {
+            auto* memo = qobject_cast<QPlainTextEdit*>(control);
+            QVERIFY(memo);
+            window.showPage(page);
+            memo->setPlainText(QString());
+            memo->setFocus();
+            QTest::keyClicks(memo, QString(limit + 1, QLatin1Char('x')));
+            QCOMPARE(memo->toPlainText().size(), limit);
+        }
+    }
+
+    void samplesShowHowDocumentsPrint()
+    {
+        TfrmCompanyInfo window(m_state);
+        window.show();
+        const std::pair<const char*, const char*> samples[] = {
+            {"lblEstSample", "Estimate 500"}, {"lblWrkOrderSample", "Work Order 500"},
+            {"lblChangeOrderSample", "Change Order 500"}, {"lblInvSample", "Invoice 500"},
+            {"lblCrdtSample", "Credit 500"}, {"lblPstDueSample", "Past Due 500"}};
+        for (const auto& [name, text] : samples) {
+            auto* sample = child<QLabel>(window, QString::fromLatin1(name));
+            QCOMPARE(sample->text(), QString::fromLatin1(text));
+            QVERIFY(sample->font().bold());
+            QCOMPARE(sample->font().pixelSize(), 19);
+        }
+        QStringList signature;
+        for (const QLabel* line : child(window, QStringLiteral("ShapeAcceptance"))->findChildren<QLabel*>())
+            signature << line->text();
+        signature.sort();
+        QCOMPARE(signature, (QStringList{"Acceptance Information", "Authorized Signature____________________",
+                                         "Date         _____________________________",
+                                         "Signature _____________________________",
+                                         "Signature _____________________________"}));
+        QCOMPARE(child(window, QStringLiteral("imgLogo"))->size(), QSize(247, 140));
+        QCOMPARE(child(window, QStringLiteral("imgLogoSmall"))->size(), QSize(120, 70));
+        QCOMPARE(child<QLabel>(window, QStringLiteral("lblLogo"))->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     }
 
     void aTaxAmountWithoutNameIsRefused()

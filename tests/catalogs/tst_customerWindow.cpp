@@ -81,6 +81,128 @@ private slots:
         QCOMPARE(m_state.listFeed->rowCount(), 3);
     }
 
+    void commandsInTheirOrderWithTheirHints_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("close") << "actClose" << "Close" << "Close";
+        QTest::newRow("new") << "actNewCustomer" << "New Customer" << "Add a new Customer";
+        QTest::newRow("save") << "actSave" << "Save" << "Save changes to current Customer";
+        QTest::newRow("cancel") << "actCancel" << "Cancel" << "Cancel and return to main Customer list";
+        QTest::newRow("delete") << "actDelete" << "Delete" << "Delete current Customer";
+        QTest::newRow("preview") << "actPrintPreview" << "Print Preview" << "Print Preview customer list";
+        QTest::newRow("print") << "actPrint" << "Print" << "Print customer list";
+        QTest::newRow("help") << "actHelp" << "Help" << "Open Help";
+    }
+
+    void commandsInTheirOrderWithTheirHints()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        TfrmCustomer window(m_state);
+        window.show();
+        auto* command = child<QAction>(window, name);
+        QCOMPARE(command->text(), caption);
+        COMPARE_HINT(command, hint);
+        QCOMPARE(ToolBarCommands(window, QStringLiteral("ToolBarCustomer")),
+                 (QStringList{"actClose", "|", "actNewCustomer", "|", "actSave", "actCancel", "actDelete", "|",
+                              "actPrintPreview", "actPrint", "|", "actHelp"}));
+    }
+
+    void fieldsCaptionsHintsAndLimits_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<int>("limit");
+        const QString phoneName = QStringLiteral("Enter Customer Extra Phone Name");
+        const QString phone = QStringLiteral("Enter Customer Extra Phone Number");
+        QTest::newRow("search type") << "cmboCustSearch" << "Search By: " << "Search Customer list by" << -1;
+        QTest::newRow("search text") << "txtCustSearch" << "Search For: " << "Enter Customer information to search by" << 30;
+        QTest::newRow("list") << "lstvCustomers" << "" << "Select Customer to edit" << -1;
+        QTest::newRow("id") << "txtCustId" << "Customer Id Number"
+                            << QString::fromUtf8("Computer generated number \u2013 Cannot be changed") << -1;
+        QTest::newRow("company") << "txtCustCmpnyName" << "Company Name" << "Enter Customers Company Name" << 35;
+        QTest::newRow("first") << "txtCustFrstName" << "First Name" << "Enter Customer First Name" << 20;
+        QTest::newRow("last") << "txtCustLstName" << "Last Name" << "Enter Customer Last Name" << 20;
+        QTest::newRow("address") << "txtCustAddress" << "Address" << "Enter Customer Address" << 40;
+        QTest::newRow("city") << "txtCustCity" << "City" << "Enter Customer City" << 25;
+        QTest::newRow("state") << "txtCustState" << "State" << "Enter Customer State" << 25;
+        QTest::newRow("zip") << "txtCustZipCode" << "Zip Code" << "Enter Customer Zip Code" << 16;
+        QTest::newRow("main phone") << "txtCustMainPhone" << "Main Phone Number" << "Enter Customer Main Phone Number" << 25;
+        QTest::newRow("phone 1 name") << "txtCustExtraPhone1Name" << "Name" << phoneName << 12;
+        QTest::newRow("phone 1") << "txtCustExtraPhone1" << "Extra Phone Number 1" << phone << 25;
+        QTest::newRow("phone 2 name") << "txtCustExtraPhone2Name" << "Name" << phoneName << 12;
+        QTest::newRow("phone 2") << "txtCustExtraPhone2" << "Extra Phone Number 2" << phone << 25;
+        QTest::newRow("tax number") << "txtCustTaxExemptNumber" << "Tax Exempt Number" << "Enter Customer Tax Exempt Number" << 20;
+        QTest::newRow("tax exempt") << "ckbxTaxExempt" << "Tax Exempt" << "Check if Customer is Tax Exempt" << -1;
+        QTest::newRow("terms") << "cmbPaymentTerms" << "Payment Terms" << "Select oe Enter Payment Terms for this Customer" << 25;
+        QTest::newRow("discount") << "SpinEditCustDiscount" << "Customer Discount" << "Enter Customer Discount Percent" << -1;
+        QTest::newRow("notes") << "txtCustNotes" << "Notes" << "Enter Notes about this Customer" << 250;
+    }
+
+    void fieldsCaptionsHintsAndLimits()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        QFETCH(int, limit);
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        action(window, "actNewCustomer")->trigger();
+        QWidget* field = child(window, name);
+        if (auto* box = qobject_cast<QCheckBox*>(field))
+            QCOMPARE(box->text(), caption);
+        else
+            QCOMPARE(LabelOf(window, field), caption);
+        COMPARE_HINT(field, hint);
+        if (limit < 0)
+            return;
+        QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+        if (auto* combo = qobject_cast<QComboBox*>(field))
+            edit = combo->lineEdit();
+        if (edit) {
+            QCOMPARE(edit->maxLength(), limit);
+            return;
+        }
+        auto* memo = qobject_cast<QPlainTextEdit*>(field);
+        QVERIFY(memo);
+        memo->setFocus();
+        QTest::keyClicks(memo, QString(limit + 1, QLatin1Char('x')));
+        QCOMPARE(memo->toPlainText().size(), limit);
+    }
+
+    void editPageTabOrder()
+    {
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        action(window, "actNewCustomer")->trigger();
+        const QStringList expected{
+            "txtCustCmpnyName", "txtCustFrstName", "txtCustLstName", "txtCustAddress", "txtCustCity",
+            "txtCustState", "txtCustZipCode", "txtCustMainPhone", "txtCustExtraPhone1Name",
+            "txtCustExtraPhone1", "txtCustExtraPhone2Name", "txtCustExtraPhone2", "txtCustTaxExemptNumber",
+            "ckbxTaxExempt", "cmbPaymentTerms", "SpinEditCustDiscount", "txtCustNotes"};
+        QStringList order;
+        QWidget* start = child(window, "txtCustCmpnyName");
+        QWidget* w = start;
+        do {
+            if (expected.contains(w->objectName()) && !order.contains(w->objectName())
+                && (w->focusPolicy() & Qt::TabFocus))
+                order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != start);
+        QCOMPARE(order, expected);
+
+        auto* id = child<QLineEdit>(window, "txtCustId");
+        QVERIFY(id->isReadOnly());
+        QVERIFY(!(id->focusPolicy() & Qt::TabFocus));
+        QCOMPARE(id->palette().color(QPalette::Base), id->palette().color(QPalette::ToolTipBase));
+    }
+
     void searchRunsOnEveryKeystroke()
     {
         TfrmCustomer window(m_state);

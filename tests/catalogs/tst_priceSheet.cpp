@@ -97,6 +97,72 @@ private slots:
         QCOMPARE(feed->value(0, QStringLiteral("rvstrLabPrice")), QStringLiteral("$0.21"));
     }
 
+    void commandsInTheirOrderWithTheirHints_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("close") << "actClose" << "Close" << "Close";
+        QTest::newRow("save") << "actSave" << "Save" << "Save current Price Item to your list";
+        QTest::newRow("cancel") << "actCancel" << "Cancel" << "Cancel Edit of this price Item";
+        QTest::newRow("preview") << "actPrintPreview" << "Print Preview" << "Print Preview current Price list";
+        QTest::newRow("print") << "actPrint" << "Print" << "Print current Price list";
+        QTest::newRow("help has no hint") << "actHelp" << "Help" << "";
+    }
+
+    void commandsInTheirOrderWithTheirHints()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        TfrmPriceVelmar window(m_state);
+        window.show();
+        auto* command = child<QAction>(window, name);
+        QCOMPARE(command->text(), caption);
+        QCOMPARE(command->statusTip(), hint);
+        QCOMPARE(command->toolTip(), hint.isEmpty() ? caption : hint);
+        QCOMPARE(ToolBarCommands(window, QStringLiteral("ToolBarPrice")),
+                 (QStringList{"actClose", "|", "actSave", "actCancel", "|", "actPrintPreview", "actPrint", "|",
+                              "actHelp"}));
+    }
+
+    void fieldsCaptionsHintsAndLimits_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("tabStop");
+        QTest::newRow("list") << "lstPrice" << "" << "Select a Price Item to edit" << -1 << false;
+        QTest::newRow("description") << "txtPriceItmDiscription" << "Price Item Description" << "Name of Price Item" << 45 << false;
+        QTest::newRow("labour") << "txtLaborPrice" << "Labor Price" << "Enter a Labor Price" << 10 << true;
+        QTest::newRow("material") << "txtMatPrice" << "Material Price" << "Enter a Material Price" << 10 << true;
+    }
+
+    void fieldsCaptionsHintsAndLimits()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        QFETCH(int, limit);
+        QFETCH(bool, tabStop);
+        TfrmPriceVelmar window(m_state);
+        window.show();
+        QWidget* field = child(window, name);
+        if (!caption.isEmpty()) {
+            // The edit area names its fields in a row of captions above them.
+            QStringList captions;
+            for (const QLabel* l : child(window, "gbxEditArea")->findChildren<QLabel*>())
+                captions << l->text();
+            QVERIFY2(captions.contains(caption), qPrintable(captions.join(QLatin1Char('|'))));
+        }
+        COMPARE_HINT(field, hint);
+        QCOMPARE(bool(field->focusPolicy() & Qt::TabFocus), tabStop);
+        if (limit >= 0)
+            QCOMPARE(qobject_cast<QLineEdit*>(field)->maxLength(), limit);
+        QVERIFY(!child(window, "lblPriceItmID")->isVisible());
+    }
+
     void keyFilter_data()
     {
         QTest::addColumn<QString>("typed");
