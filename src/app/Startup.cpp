@@ -5,6 +5,7 @@
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,6 +19,12 @@ void ensureFolder(const QString& path)
         throw VelmarError(QStringLiteral("Cannot create folder %1").arg(path));
 }
 } // namespace
+
+void NameApplication()
+{
+    QCoreApplication::setApplicationName(ApplicationTitle());
+    QCoreApplication::setOrganizationName(QLatin1String(kCompanyName));
+}
 
 void EnsureDataFolders()
 {

@@ -4,6 +4,10 @@
 
 #include <functional>
 
+// Step 1: names the application "Velmar Kessa". No display name is set: the platform
+// would append it to the caption of every other window ("Check For Updates — ...").
+void NameApplication();
+
 // Makes sure CompanyFolder and DataFolder exist; raises an error naming the folder
 // that cannot be made.
 void EnsureDataFolders();

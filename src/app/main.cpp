@@ -1,4 +1,3 @@
-#include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/PromptService.h"
 #include "app/Startup.h"
@@ -13,9 +12,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ProductName());
-    QApplication::setApplicationDisplayName(ApplicationTitle());
-    QApplication::setOrganizationName(QLatin1String(kCompanyName));
+    NameApplication();
     InstallPromptService(std::make_unique<WidgetPromptService>());
 
     AppState state;

@@ -34,6 +34,19 @@ private slots:
         QVERIFY(HelpFilePath().endsWith(QStringLiteral("/velmarhelp.html")));
     }
 
+    void applicationNameLeavesWindowCaptionsAlone()
+    {
+        const QString before = QCoreApplication::applicationName();
+        const auto restore = qScopeGuard([&] { QCoreApplication::setApplicationName(before); });
+        NameApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Velmar Kessa"));
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Morvane Software"));
+        // A display name of its own would be appended to every other window's caption
+        // ("Check For Updates — Velmar Kessa"); without one it follows the name.
+        QCoreApplication::setApplicationName(QStringLiteral("probe"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    }
+
     void firstStartOnACleanMachine()
     {
         TestEnvironment::removeAllData();
