@@ -232,6 +232,9 @@ public:
     static void create(const QString& path, const QDate& today,
                        const std::function<void(int)>& afterStatement)
     {
+        // A file that exists counts as a complete database and is never touched.
+        if (QFile::exists(path))
+            return;
         const QString buildPath = path + QStringLiteral(".building");
         removeBuildFiles(buildPath);
         try {
@@ -252,8 +255,11 @@ public:
                 }
                 transaction.commit();
             }
-            if (QFile::exists(path))
-                throw DatabaseError(0, QStringLiteral("Cannot create file %1: a file of that name exists").arg(path));
+            // One made meanwhile by another start wins; ours is dropped.
+            if (QFile::exists(path)) {
+                removeBuildFiles(buildPath);
+                return;
+            }
             if (!QFile::rename(buildPath, path))
                 throw DatabaseError(0, QStringLiteral("Cannot create file %1").arg(path));
         } catch (...) {

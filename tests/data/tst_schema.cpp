@@ -205,6 +205,38 @@ private slots:
         }
     }
 
+    void anExistingFileIsLeftAsItIs_data()
+    {
+        QTest::addColumn<int>("existsFrom");
+        QTest::newRow("before the creation") << 0;
+        QTest::newRow("made by another start meanwhile") << 5;
+    }
+    void anExistingFileIsLeftAsItIs()
+    {
+        QFETCH(int, existsFrom);
+        TestEnvironment::removeAllData();
+        EnsureDataFolders();
+        const QByteArray content("a database another start made");
+        auto writeIt = [&] {
+            QFile file(DatabasePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        };
+        if (existsFrom == 0)
+            writeIt();
+        int statements = 0;
+        CreateDatabase(DatabasePath(), Today(), [&](int statement) {
+            statements = statement;
+            if (statement == existsFrom)
+                writeIt();
+        });
+        QCOMPARE(statements > 0, existsFrom > 0);
+        QFile file(DatabasePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+        QCOMPARE(QDir(DataFolder()).entryList(QDir::Files), QStringList{QStringLiteral("velmar7.db")});
+    }
+
     void failedCreationLeavesNoDatabase()
     {
         TestEnvironment::removeAllData();
