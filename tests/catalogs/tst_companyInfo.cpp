@@ -334,6 +334,40 @@ private slots:
         QCOMPARE(child<QLabel>(window, QStringLiteral("lblLogo"))->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     }
 
+    void enterInAFieldPressesNoButton_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("company name") << int(TfrmCompanyInfo::CompanyPage) << "txtCompName";
+        QTest::newRow("payment term") << int(TfrmCompanyInfo::InvoicePage) << "txtPmtTerm";
+        QTest::newRow("email") << int(TfrmCompanyInfo::GeneralInformationPage) << "txtCompEmailAddress";
+    }
+
+    void enterInAFieldPressesNoButton()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        ScopedPrompts prompts;
+        prompts->colors.push_back(QColor(1, 2, 3));
+        TfrmCompanyInfo window(m_state);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.showPage(page);
+        // A button clicked before makes no difference to Enter in a field afterwards.
+        if (page == TfrmCompanyInfo::GeneralInformationPage) {
+            button(window, "btnAcceptanceColor")->setFocus();
+            QTest::keyClick(button(window, "btnAcceptanceColor"), Qt::Key_Space);
+        }
+        auto* edit = child<QLineEdit>(window, field);
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("Net 45"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(window.isVisible());
+        QCOMPARE(prompts->texts("open"), QStringList{});
+        QCOMPARE(prompts->texts("color").size(), page == TfrmCompanyInfo::GeneralInformationPage ? 1 : 0);
+        QCOMPARE(terms(window).size(), 4);
+    }
+
     void aTaxAmountWithoutNameIsRefused()
     {
         ScopedPrompts prompts;

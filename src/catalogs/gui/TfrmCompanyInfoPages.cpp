@@ -48,6 +48,8 @@ QPushButton* pushButton(QWidget* parent, const char* name, const char* text, con
 {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(name));
+    // Enter in a field must not press a button: it would open the logo or colour chooser.
+    button->setAutoDefault(false);
     SetHint(button, QString::fromLatin1(hint));
     return button;
 }
