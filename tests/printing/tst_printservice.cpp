@@ -10,8 +10,10 @@
 #include <QAction>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -115,6 +117,52 @@ private slots:
         Action(&preview, "actZoomIn")->trigger();
         Action(&preview, "actZoomIn")->trigger();
         QCOMPARE(preview.zoom(), 30);
+    }
+
+    void wheelNeitherScrollsNorZooms_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("over the page") << "page" << Qt::KeyboardModifiers();
+        QTest::newRow("over the page with Ctrl") << "page" << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("over the vertical scroll bar") << "vertical" << Qt::KeyboardModifiers();
+        QTest::newRow("over the horizontal scroll bar") << "horizontal" << Qt::KeyboardModifiers();
+    }
+    void wheelNeitherScrollsNorZooms()
+    {
+        QFETCH(QString, target);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        TfrmPrntPreview preview(QStringLiteral("Preview"), BlankPages(2), {});
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        // Large enough that both scroll bars can move.
+        for (int press = 0; press < 10; ++press)
+            Action(&preview, "actZoomIn")->trigger();
+        QApplication::processEvents();
+        auto* scroll = preview.findChild<QScrollArea*>(QStringLiteral("ScrollBoxPrintPreview"));
+        QScrollBar* vertical = scroll->verticalScrollBar();
+        QScrollBar* horizontal = scroll->horizontalScrollBar();
+        QVERIFY(vertical->maximum() > 0 && horizontal->maximum() > 0);
+        vertical->setValue(vertical->maximum() / 2);
+        horizontal->setValue(horizontal->maximum() / 2);
+        const int verticalBefore = vertical->value();
+        const int horizontalBefore = horizontal->value();
+        const int zoomBefore = preview.zoom();
+
+        // The page ignores the wheel, so it reaches the viewport behind it.
+        QWidget* receiver = target == QLatin1String("vertical")     ? static_cast<QWidget*>(vertical)
+                            : target == QLatin1String("horizontal") ? static_cast<QWidget*>(horizontal)
+                                                                    : scroll->viewport();
+        const QPointF inside(receiver->width() / 2.0, receiver->height() / 2.0);
+        for (const QPoint delta : {QPoint(0, -120), QPoint(0, -120), QPoint(-120, 0)}) {
+            QWheelEvent wheel(inside, receiver->mapToGlobal(inside), QPoint(), delta, Qt::NoButton, modifiers,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(receiver, &wheel);
+        }
+        QCOMPARE(vertical->value(), verticalBefore);
+        QCOMPARE(horizontal->value(), horizontalBefore);
+        QCOMPARE(preview.zoom(), zoomBefore);
+        QCOMPARE(preview.currentPage(), 1);
     }
 
     void toolBarCaptionsAndHints()

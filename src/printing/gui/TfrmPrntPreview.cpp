@@ -7,19 +7,30 @@
 #include <QAction>
 #include <QIcon>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace {
 
-// The wheel neither scrolls nor zooms the preview.
+// The wheel neither scrolls nor zooms the preview, over the page or over a scroll bar.
 class PreviewScrollArea : public QScrollArea {
 public:
-    using QScrollArea::QScrollArea;
+    explicit PreviewScrollArea(QWidget* parent) : QScrollArea(parent)
+    {
+        horizontalScrollBar()->installEventFilter(this);
+        verticalScrollBar()->installEventFilter(this);
+    }
 
 protected:
     void wheelEvent(QWheelEvent* event) override { event->accept(); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Wheel)
+            return true;
+        return QScrollArea::eventFilter(watched, event);
+    }
 };
 
 } // namespace
