@@ -105,6 +105,95 @@ private slots:
         QCOMPARE(recurring.columnText(1), QStringLiteral("text"));
     }
 
+    // Every seeded row, column by column, as the engine gives it back as text. The sample
+    // e-mail address and web site are left out: they are ours to choose.
+    void everySeedRow_data()
+    {
+        QTest::addColumn<QString>("select");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::newRow("preferences") << QStringLiteral("SELECT * FROM tblAppPreferences;")
+            << QList<QStringList>{{"1", "-1", "-1", "-1", "-1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}};
+        QTest::newRow("customers") << QStringLiteral("SELECT * FROM tblCustomers;") << QList<QStringList>{
+            {"1", "Joe", "Blow", "Joes Bar and Grill", "123 Joes Street", "Joe City", "Joe State", "12345",
+             "225-123-4567", "225-123-4568", "225-123-4569", "Fax", "Cell", "0", "0", "", "Due upon receipt",
+             "Customer notes for office use only. These notes do not show or print on Invoices."},
+            {"2", "John", "Doe", "", "234 2nd Street", "John City", "John State", "88888", "111-222-2323",
+             "111-222-4545", "", "Cell", "", "10", "0", "", "", ""},
+            {"3", "Jane", "Doe", "Janes Place", "55555 Street Place", "Jane City", "Jane State", "88888",
+             "220-444-9874 ext 1234", "220-444-9875", "220-444-9876", "2nd Line", "Fax", "5", "-1", "1414141",
+             "Due by the 15th", "Fast Pay"}};
+        QTest::newRow("company") << QStringLiteral(
+            "SELECT intCompInfoID,strCompName,strCompAddress,strCompCity,strCompState,strCompZip,strCompMainPhone,"
+            "strCompExtraPhone1,strCompExtraPhone2,strCompExtraPhone1Name,strCompExtraPhone2Name,strCompLicNum1,"
+            "strCompLicName1,strCompLicNum2,strCompLicName2,strCompLicNum3,strCompLicName3 FROM tblCompanyInfo;")
+            << QList<QStringList>{{"1", "My Company Name", "123 My Street Address", "My City", "My State",
+                                   "Zip 123456", "222-123-4567", "222-123-4568", "222-123-4569", "Cell", "Fax",
+                                   "123 My State License", "My State License Name", "456 My City License",
+                                   "My City License Name", "", ""}};
+        QTest::newRow("invoice settings") << QStringLiteral("SELECT * FROM tblCompanyInvData;")
+            << QList<QStringList>{{"1", "0.0123", "0.05", "0.0", "Local Tax", "State Tax", "", "0", "500",
+                                   "Due on day of completion", "Due on the 10th", "Due on the 20th",
+                                   "Net Due on the 20th", "", "", "", "", "", "", "30",
+                                   "Thank you for choosing our product. We appreciate your business, so please "
+                                   "contact us if you ever need any help.",
+                                   QStringLiteral(u"Thank you for your interest in our Estimate. If you have any "
+                                                  u"questions please don\u2019t hesitate to contact us!"),
+                                   "Foot Note 3 Here!!",
+                                   "Acceptance of proposal. The prices, specification and conditions are "
+                                   "satisfactory and hereby accepted. You are authorized to do the work as "
+                                   "specified. Payment will be made as specified above.",
+                                   "236", "255", "236", "25", "-1", "-1", "-1", "-1", "0", "-1", "-1", "-1", "-1",
+                                   "-1"}};
+        QTest::newRow("document colours") << QStringLiteral("SELECT * FROM tblCompColorData;")
+            << QList<QStringList>{{"1", "0", "115", "225", "0", "115", "225", "0", "115", "225", "0", "115", "225",
+                                   "0", "115", "225", "0", "115", "225"}};
+        QTest::newRow("recurring") << QStringLiteral("SELECT * FROM tblRecurring;")
+                                   << QList<QStringList>{{"1", ""}};
+        QTest::newRow("planner settings") << QStringLiteral("SELECT * FROM tblPlannerSettings;")
+            << QList<QStringList>{{"1", "255", "255", "0", "215", "228", "242", "255", "98", "98", "2", "0"}};
+        QTest::newRow("prices") << QStringLiteral("SELECT * FROM tblPrices;") << QList<QStringList>{
+            {"1", "Interior Painting - per SQFT", "0.21", "0.09"},
+            {"2", "Exterior Painting - per SQFT", "0.22", "0.12"},
+            {"3", "Interior Trim Painting - per LNFT", "0.95", "0.24"},
+            {"4", "Exterior Trim Painting - per LNFT", "1.22", "0.22"},
+            {"5", "Interior Prime - per SQFT", "0.17", "0.07"},
+            {"6", "Exterior Prime - per SQFT", "0.18", "0.06"},
+            {"7", "Interior Spot Prime - per SQFT", "0.09", "0.05"},
+            {"8", "Exterior Spot Prime - per SQFT", "0.09", "0.04"},
+            {"9", "Interior Wash - per SQFT", "0.11", "0.02"},
+            {"10", "Exterior Wash - per SQFT", "0.09", "0.03"},
+            {"11", "Interior Sand - per SQFT", "0.18", "0.03"},
+            {"12", "Exterior Sand - per SQFT", "0.25", "0.06"},
+            {"13", "Interior Caulk - per SQFT", "0.07", "0.03"},
+            {"14", "Exterior Caulk - per SQFT", "0.08", "0.04"},
+            {"15", "Interior Mask - per SQFT", "0.18", "0.04"},
+            {"16", "Exterior Mask - per SQFT", "0.2", "0.03"},
+            {"17", "Interior Paint Doors - each", "28.35", "6.55"},
+            {"18", "Exterior Paint Doors - each", "32.85", "8.25"},
+            {"19", "Interior Paint Door Frame/Trim - each", "26.4", "4.22"},
+            {"20", "Exterior Paint Door Frame/Trim - each", "18.85", "4.25"},
+            {"21", "Interior Paint Window Frame/Trim - each", "28.95", "6.95"},
+            {"22", "Exterior Paint Window Frame/Trim - each", "27.8", "6.88"},
+            {"23", "Paint Closets - each", "85.6", "23.55"},
+            {"24", "Hang Wallpaper - per SQFT", "1.25", "1.66"},
+            {"25", "Remove Wallpaper - per SQFT", "3.25", "1.21"},
+            {"26", "Hang Wallpaper Border - per LNFT", "4.63", "2.25"},
+            {"27", "Remove Wallpaper Border - per LNFT", "6.68", "1.33"}};
+    }
+    void everySeedRow()
+    {
+        QFETCH(QString, select);
+        QFETCH(QList<QStringList>, rows);
+        Connection db = OpenDatabase();
+        Statement& s = db.prepare(select);
+        for (const QStringList& row : rows) {
+            QVERIFY(s.next());
+            for (int column = 0; column < row.size(); ++column)
+                QCOMPARE(s.columnText(column), row.at(column));
+        }
+        QVERIFY(!s.next());
+    }
+
     void customersAndPrices()
     {
         Connection db = OpenDatabase();
