@@ -186,6 +186,32 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
     }
 
+    void buttonTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("download") << QStringLiteral("btnDownloadUpdate") << QStringLiteral("Download Update")
+                                  << QStringLiteral("Download updates");
+        QTest::newRow("close") << QStringLiteral("btnClose") << QStringLiteral("Close")
+                               << QStringLiteral("Close update from");
+    }
+    void buttonTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        LoopbackHttpServer server;
+        server.responses.insert(QStringLiteral("/docs/velmar7.txt"), {200, "7000"});
+        auto window = checkedWindow(server);
+        auto* button = window->findChild<QPushButton*>(name);
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->toolTip(), hint);
+        QCOMPARE(button->statusTip(), hint);
+        QVERIFY(button->width() >= button->sizeHint().width());
+    }
+
     void everyActivationChecksAgain()
     {
         LoopbackHttpServer server;
