@@ -296,6 +296,13 @@ private slots:
         } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
             QCOMPARE(spin->minimum(), 0);
             QCOMPARE(spin->maximum(), limit);
+            // Changed by its arrows only.
+            const int before = spin->value();
+            spin->setFocus();
+            QTest::keyClicks(spin, QStringLiteral("7"));
+            QCOMPARE(spin->value(), before);
+            QTest::keyClick(spin, Qt::Key_Up);
+            QCOMPARE(spin->value(), before + 1);
         } else {
             auto* memo = qobject_cast<QPlainTextEdit*>(control);
             QVERIFY(memo);

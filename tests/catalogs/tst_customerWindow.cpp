@@ -70,7 +70,15 @@ private slots:
         QVERIFY(!action(window, "actDelete")->isEnabled());
         QVERIFY(!child<QLineEdit>(window, "txtCustSearch")->isEnabled());
         QVERIFY(child<QTreeView>(window, "lstvCustomers")->isColumnHidden(CustomerListModel::CustId));
-        QCOMPARE(child<QComboBox>(window, "cmboCustSearch")->count(), 10);
+        auto* searchType = child<QComboBox>(window, "cmboCustSearch");
+        QStringList searchTypes;
+        for (int i = 0; i < searchType->count(); ++i)
+            searchTypes << searchType->itemText(i);
+        QCOMPARE(searchTypes, (QStringList{"All Customers", "Company Name", "Last Name", "First Name", "Phone Number",
+                                           "City", "State", "Zip Code", "Customer ID Number", "Tax Exempt"}));
+        QVERIFY(!searchType->isEditable());
+        QCOMPARE(searchType->maxVisibleItems(), 14);
+        QVERIFY(child<QComboBox>(window, "cmbPaymentTerms")->isEditable());
         QCOMPARE(child<QComboBox>(window, "cmbPaymentTerms")->count(), 4);
         QCOMPARE(child<QComboBox>(window, "cmbPaymentTerms")->currentText(), QString());
         QCOMPARE(child(window, "txtCustId")->toolTip(), QStringLiteral("Computer generated number – Cannot be changed"));
