@@ -231,6 +231,20 @@ private slots:
         }
     }
 
+    void aRecurringRunEndedByAnErrorIsReported()
+    {
+        addInvoiceHeader(QStringLiteral("Invoice"), QStringLiteral("-1"), 502);
+        TfrmMain window(state);
+        window.setRecurringRun([] { throw DatabaseError(5, QStringLiteral("SQLite Error 5 - database is locked")); });
+        window.show();
+        ScopedPrompts prompts;
+        window.findChild<QPushButton*>(QStringLiteral("btnPrintRecurring"))->click();
+        QCOMPARE(prompts->texts(QStringLiteral("error")), QStringList{QStringLiteral("SQLite Error 5 - database is locked.")});
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblRecurringLastPrinted"))->text(), QStringLiteral(" Never"));
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("btnPrintRecurring"))->isEnabled());
+    }
+
     void printRecurringNeedsTheRun()
     {
         addInvoiceHeader(QStringLiteral("Invoice"), QStringLiteral("-1"), 502);

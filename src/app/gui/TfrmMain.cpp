@@ -269,6 +269,7 @@ void TfrmMain::btnPrintRecurringClick()
 {
     if (!m_recurringRun)
         return;
-    m_recurringRun();
+    // A database error ends the run in the general error box; what it saved stays.
+    Guarded([this] { m_recurringRun(); });
     Guarded([this] { pRefreshRecurring(); });
 }
