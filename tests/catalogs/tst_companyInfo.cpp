@@ -81,6 +81,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Company Information"));
         QCOMPARE(window.currentPage(), int(TfrmCompanyInfo::CompanyPage));
         QVERIFY(!action(window, "actSave")->isEnabled());
+        QCOMPARE(window.focusWidget(), child(window, "txtCompName"));
         QCOMPARE(child<QLineEdit>(window, "txtCompName")->text(), QStringLiteral("My Company Name"));
         QCOMPARE(child<QLineEdit>(window, "txtTaxName1")->text(), QStringLiteral("Local Tax"));
         QCOMPARE(child<QLineEdit>(window, "txtTax1")->text(), QStringLiteral("0.0123"));
@@ -391,6 +392,7 @@ private slots:
         action(window, "actSave")->trigger();
         QCOMPARE(prompts->texts("info"), QStringList{"Please enter a Tax Name for Tax Option 3."});
         QCOMPARE(window.currentPage(), int(TfrmCompanyInfo::TaxPage));
+        QCOMPARE(window.focusWidget(), child(window, "txtTaxName3"));
         QCOMPARE(stored(QStringLiteral("dbTaxRate3")).toDouble(), 0.0);
         QCOMPARE(stored(QStringLiteral("strCompName"), QStringLiteral("tblCompanyInfo")).toString(),
                  QStringLiteral("My Company Name"));

@@ -232,6 +232,25 @@ private slots:
         QCOMPARE(listedNames(window).size(), 3);
     }
 
+    void focusFollowsTheCommand()
+    {
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* type = child<QComboBox>(window, "cmboCustSearch");
+        type->setCurrentIndex(int(CustomerSearch::City));
+        QCOMPARE(QApplication::focusWidget(), child(window, "txtCustSearch"));
+        type->setCurrentIndex(int(CustomerSearch::TaxExempt));
+        QCOMPARE(QApplication::focusWidget(), child(window, "lstvCustomers"));
+        type->setCurrentIndex(int(CustomerSearch::AllCustomers));
+        action(window, "actNewCustomer")->trigger();
+        QCOMPARE(QApplication::focusWidget(), child(window, "txtCustCmpnyName"));
+        action(window, "actCancel")->trigger();
+        clickCustomer(window, QStringLiteral("John Doe"));
+        QCOMPARE(QApplication::focusWidget(), child(window, "txtCustCmpnyName"));
+    }
+
     void taxExemptListsFlaggedCustomersOnly()
     {
         TfrmCustomer window(m_state);

@@ -236,6 +236,18 @@ private slots:
         QVERIFY(!action(window, "actSave")->isEnabled());
     }
 
+    void focusFollowsTheEdit()
+    {
+        ScopedPrompts prompts;
+        TfrmPriceVelmar window(m_state);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        chooseRow(window, 3);
+        QCOMPARE(QApplication::focusWidget(), child(window, "txtLaborPrice"));
+        action(window, "actCancel")->trigger();
+        QCOMPARE(QApplication::focusWidget(), child(window, "lstPrice"));
+    }
+
     void aTypedPriceIsStoredAsANumber_data()
     {
         QTest::addColumn<QString>("typed");
