@@ -471,6 +471,10 @@ private slots:
         QVERIFY(!note->document()->isUndoAvailable());
         QTest::keyClicks(note, QStringLiteral("!"));
         QCOMPARE(note->toPlainText(), QStringLiteral("one\ntwo\nthree\nfour\nfive!"));
+        // A kept change cannot be undone either.
+        QVERIFY(!note->document()->isUndoAvailable());
+        QTest::keyClick(note, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(note->toPlainText(), QStringLiteral("one\ntwo\nthree\nfour\nfive!"));
 
         auto* acceptance = child<QPlainTextEdit>(window, "txtAcceptanceInfo");
         acceptance->setPlainText(QString(250, QLatin1Char('a')));
@@ -478,6 +482,8 @@ private slots:
         acceptance->moveCursor(QTextCursor::End);
         QTest::keyClicks(acceptance, QStringLiteral("b"));
         QCOMPARE(acceptance->toPlainText().size(), 250);
+        QTest::keyClick(acceptance, Qt::Key_Backspace);
+        QVERIFY(!acceptance->document()->isUndoAvailable());
         QVERIFY(action(window, "actSave")->isEnabled());
     }
 

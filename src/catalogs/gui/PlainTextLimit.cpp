@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 
 PlainTextLimit::PlainTextLimit(QPlainTextEdit* field, int maxChars, int maxLines)
     : QObject(field), m_field(field), m_maxChars(maxChars), m_maxLines(maxLines),
@@ -42,6 +43,8 @@ void PlainTextLimit::onChange()
     const bool shorter = text.size() < m_accepted.size() && !fits(m_accepted, m_maxChars, m_maxLines);
     if (shorter || fits(text, m_maxChars, m_maxLines)) {
         m_accepted = text;
+        if (m_keepsNoUndo)
+            m_field->document()->clearUndoRedoStacks();
         emit changed();
         return;
     }

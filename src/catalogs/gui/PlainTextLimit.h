@@ -20,6 +20,9 @@ public:
     // Whether a text keeps within the limits.
     static bool fits(const QString& text, int maxChars, int maxLines);
 
+    // Every change is final: the undo memory is cleared after each one, kept or not.
+    void setKeepsNoUndo(bool on) { m_keepsNoUndo = on; }
+
 signals:
     // After every change that was kept or taken back.
     void changed();
@@ -33,4 +36,5 @@ private:
     QString m_accepted;
     int m_acceptedCursor = 0;
     bool m_restoring = false;
+    bool m_keepsNoUndo = false;
 };

@@ -327,6 +327,7 @@ QWidget* TfrmCompanyInfo::buildInvoicePage()
         note->setMinimumHeight(64);
         m_txtFtNote[std::size_t(i)] = note;
         auto* limit = new PlainTextLimit(note, 0, 5);
+        limit->setKeepsNoUndo(true);
         m_footNoteLimits[std::size_t(i)] = limit;
         connect(limit, &PlainTextLimit::changed, this, &TfrmCompanyInfo::enableSave);
         notesLayout->addWidget(label(notes, QStringLiteral("Foot Note %1").arg(i + 1), note));
@@ -483,6 +484,7 @@ QWidget* TfrmCompanyInfo::buildGeneralInformationPage()
     m_txtAcceptanceInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_txtAcceptanceInfo->setFixedHeight(92);
     m_acceptanceLimit = new PlainTextLimit(m_txtAcceptanceInfo, 250, 5);
+    m_acceptanceLimit->setKeepsNoUndo(true);
     connect(m_acceptanceLimit, &PlainTextLimit::changed, this, &TfrmCompanyInfo::enableSave);
     QPushButton* colorButton = pushButton(m_ShapeAcceptance, "btnAcceptanceColor", "Acceptance Area Color",
                                           "Select Acceptance Information area color");
