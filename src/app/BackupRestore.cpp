@@ -40,7 +40,8 @@ bool RestoreDatabase(CompanySettings& settings)
 {
     const QString chosen = Prompts().chooseOpenFile(
         QStringLiteral("Restore Company Database\nDatabase File Name: ") + DatabaseFileName(),
-        QDir::homePath(), QStringLiteral("Company database (%1);;All files (*)").arg(DatabaseFileName()));
+        QDir::homePath(), QStringLiteral("Company database (%1);;All files (*)").arg(DatabaseFileName()),
+        false);
     if (chosen.isEmpty()) {
         ShowMessage(kRestoreCancelled);
         return false;

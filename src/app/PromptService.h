@@ -22,9 +22,10 @@ public:
     // The general error box: application title, error icon, OK.
     virtual void showError(const QString& text) = 0;
 
-    // Empty text when the user cancels.
+    // Empty text when the user cancels. Without `newFolder` the chooser offers no way to
+    // make a folder.
     virtual QString chooseOpenFile(const QString& caption, const QString& folder,
-                                   const QString& filter) = 0;
+                                   const QString& filter, bool newFolder = true) = 0;
     virtual QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                                    const QString& filter) = 0;
     virtual QString chooseFolder(const QString& caption, const QString& folder) = 0;

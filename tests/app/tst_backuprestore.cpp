@@ -2,9 +2,13 @@
 #include "app/AppState.h"
 #include "app/BackupRestore.h"
 #include "app/SafeFileCopy.h"
+#include "app/gui/WidgetPromptService.h"
 #include "data/Database.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
+
+#include <QFileDialog>
+#include <QToolButton>
 
 #include <sqlite3.h>
 
@@ -122,6 +126,7 @@ private slots:
 
         QCOMPARE(prompts->texts(QStringLiteral("open")),
                  QStringList{QStringLiteral("Restore Company Database\nDatabase File Name: velmar7.db")});
+        QCOMPARE(prompts->openOffersNewFolder, std::vector<bool>{false});
         QCOMPARE(prompts->texts(QStringLiteral("message")),
                  QStringList{QStringLiteral("Restore of company database successful")});
         QCOMPARE(companyName(DatabasePath()), QStringLiteral("Backed Up Name"));
@@ -129,6 +134,34 @@ private slots:
         // The preferences in memory are not reloaded.
         QVERIFY(!state.preferences[PrefFrmMainMaximized]);
         QCOMPARE(filesIn(DataFolder()), QStringList{QStringLiteral("velmar7.db")});
+    }
+
+    void fileChooserNewFolderButton_data()
+    {
+        QTest::addColumn<bool>("newFolder");
+        QTest::newRow("offered") << true;
+        QTest::newRow("restore: not offered") << false;
+    }
+    void fileChooserNewFolderButton()
+    {
+        QFETCH(bool, newFolder);
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            const auto closeChooser = qScopeGuard([chooser] { chooser->reject(); });
+            checked = true;
+            QCOMPARE(chooser->windowTitle(), QStringLiteral("Restore Company Database"));
+            QCOMPARE(chooser->testOption(QFileDialog::ReadOnly), !newFolder);
+            auto* button = chooser->findChild<QToolButton*>(QStringLiteral("newFolderButton"));
+            QVERIFY(button);
+            QCOMPARE(button->isEnabled(), newFolder);
+        });
+        WidgetPromptService real;
+        QCOMPARE(real.chooseOpenFile(QStringLiteral("Restore Company Database"), elsewhere.path(),
+                                     QString(), newFolder),
+                 QString());
+        QVERIFY(checked);
     }
 
     void restoreRefusesOtherFileNames_data()

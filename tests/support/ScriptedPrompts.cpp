@@ -54,9 +54,11 @@ void ScriptedPrompts::showError(const QString& text)
     shown.push_back({QStringLiteral("error"), text});
 }
 
-QString ScriptedPrompts::chooseOpenFile(const QString& caption, const QString&, const QString&)
+QString ScriptedPrompts::chooseOpenFile(const QString& caption, const QString&, const QString&,
+                                        bool newFolder)
 {
     shown.push_back({QStringLiteral("open"), caption});
+    openOffersNewFolder.push_back(newFolder);
     return nextFile();
 }
 

@@ -18,6 +18,8 @@ public:
     std::deque<QString> files;    // answers to the open, save and folder choosers
     std::deque<std::optional<QColor>> colors;
     std::vector<Shown> shown;
+    // For each open chooser shown, whether it offered to make a new folder.
+    std::vector<bool> openOffersNewFolder;
 
     // Texts shown of one kind, in order.
     QStringList texts(const QString& kind = QString()) const;
@@ -29,7 +31,7 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     QString chooseOpenFile(const QString& caption, const QString& folder,
-                           const QString& filter) override;
+                           const QString& filter, bool newFolder) override;
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                            const QString& filter) override;
     QString chooseFolder(const QString& caption, const QString& folder) override;

@@ -61,9 +61,11 @@ void WidgetPromptService::showError(const QString& text)
 }
 
 QString WidgetPromptService::chooseOpenFile(const QString& caption, const QString& folder,
-                                            const QString& filter)
+                                            const QString& filter, bool newFolder)
 {
-    return QFileDialog::getOpenFileName(parentWindow(), caption, folder, filter);
+    // Read-only also takes away renaming and deleting files in the chooser.
+    const QFileDialog::Options options = newFolder ? QFileDialog::Options() : QFileDialog::ReadOnly;
+    return QFileDialog::getOpenFileName(parentWindow(), caption, folder, filter, nullptr, options);
 }
 
 QString WidgetPromptService::chooseSaveFile(const QString& caption, const QString& suggestedPath,

@@ -11,7 +11,7 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     QString chooseOpenFile(const QString& caption, const QString& folder,
-                           const QString& filter) override;
+                           const QString& filter, bool newFolder) override;
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath,
                            const QString& filter) override;
     QString chooseFolder(const QString& caption, const QString& folder) override;
