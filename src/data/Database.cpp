@@ -16,6 +16,22 @@ bool isBusy(int rc)
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
+// SQLite's own UPPER changes only ASCII letters, so a search typed as "é" would never
+// find "élodie". Searches upper-case both sides, so one Unicode-aware UPPER serves them.
+void unicodeUpper(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const void* data = sqlite3_value_text16(arguments[0]);
+    const int bytes = sqlite3_value_bytes16(arguments[0]);
+    const QString upper =
+        QString(reinterpret_cast<const QChar*>(data), bytes / int(sizeof(QChar))).toUpper();
+    sqlite3_result_text16(context, upper.utf16(), int(upper.size() * sizeof(char16_t)),
+                          SQLITE_TRANSIENT);
+}
+
 } // namespace
 
 QString FlagText(bool value)
@@ -173,8 +189,11 @@ void Connection::connect(bool create)
     if (create)
         flags |= SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_handle, flags, nullptr);
-    if (rc == SQLITE_OK)
+    if (rc == SQLITE_OK) {
+        sqlite3_create_function_v2(m_handle, "UPPER", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                                   unicodeUpper, nullptr, nullptr, nullptr);
         return;
+    }
     DatabaseError failure = (rc & 0xff) == SQLITE_CANTOPEN
         ? DatabaseError(rc, create ? QStringLiteral("Cannot create file %1").arg(m_path)
                                    : QStringLiteral("Cannot open file %1").arg(m_path))

@@ -69,6 +69,16 @@ private slots:
         QCOMPARE(names(query(CustomerSearch(type), text)), expected);
     }
 
+    void accentedLettersMatchInAnyCase()
+    {
+        TrecCustomer c = named(QStringLiteral(u"\u00c9milie"), QStringLiteral(u"\u00e9lodie"), QString());
+        SaveCustomer(c);
+        for (const QString& typed : {QStringLiteral(u"\u00e9l"), QStringLiteral(u"\u00c9L")})
+            QCOMPARE(names(query(CustomerSearch::LastName, typed)),
+                     QStringList{QStringLiteral(u"\u00c9milie \u00e9lodie")});
+        QCOMPARE(names(query(CustomerSearch::FirstName, QStringLiteral(u"\u00e9m"))).size(), 1);
+    }
+
     void idSearchMatchesTheDigitsFromTheLeft()
     {
         for (int i = 4; i <= 21; ++i) {

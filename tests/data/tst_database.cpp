@@ -194,6 +194,20 @@ private slots:
         QCOMPARE(count.columnInt(0), 2);
     }
 
+    void upperChangesEveryLetter()
+    {
+        Connection db = OpenDatabase();
+        db.exec(QStringLiteral("UPDATE tblCustomers SET strCustLastName = ? WHERE intCustomerID = 1;"),
+                {QStringLiteral(u"\u00e9lodie")});
+        Statement& row = db.exec(QStringLiteral(
+            "SELECT UPPER(strCustLastName), UPPER(intCustomerID), UPPER(NULL) IS NULL FROM tblCustomers "
+            "WHERE UPPER(strCustLastName) LIKE ?;"),
+            {QStringLiteral(u"%1%").arg(QStringLiteral(u"\u00e9").toUpper())});
+        QCOMPARE(row.columnText(0), QStringLiteral(u"\u00c9LODIE"));
+        QCOMPARE(row.columnText(1), QStringLiteral("1"));
+        QCOMPARE(row.columnInt(2), 1);
+    }
+
     void transactionRollsBackWhenNotCommitted()
     {
         try {
