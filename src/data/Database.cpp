@@ -4,6 +4,7 @@
 
 #include <QThread>
 #include <sqlite3.h>
+#include <string>
 
 namespace {
 
@@ -24,12 +25,25 @@ void unicodeUpper(sqlite3_context* context, int, sqlite3_value** arguments)
         sqlite3_result_null(context);
         return;
     }
-    const void* data = sqlite3_value_text16(arguments[0]);
-    const int bytes = sqlite3_value_bytes16(arguments[0]);
-    const QString upper =
-        QString(reinterpret_cast<const QChar*>(data), bytes / int(sizeof(QChar))).toUpper();
-    sqlite3_result_text16(context, upper.utf16(), int(upper.size() * sizeof(char16_t)),
-                          SQLITE_TRANSIENT);
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
+    const int length = sqlite3_value_bytes(arguments[0]);
+    // Most text is plain ASCII; upper-case it in place without going through QString.
+    std::string ascii(utf8 ? utf8 : "", size_t(length));
+    bool plain = true;
+    for (char& c : ascii) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            plain = false;
+            break;
+        }
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    if (plain) {
+        sqlite3_result_text(context, ascii.data(), length, SQLITE_TRANSIENT);
+        return;
+    }
+    const QByteArray upper = QString::fromUtf8(utf8, length).toUpper().toUtf8();
+    sqlite3_result_text(context, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
 }
 
 } // namespace
@@ -190,7 +204,7 @@ void Connection::connect(bool create)
         flags |= SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_handle, flags, nullptr);
     if (rc == SQLITE_OK) {
-        sqlite3_create_function_v2(m_handle, "UPPER", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+        sqlite3_create_function_v2(m_handle, "UPPER", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    unicodeUpper, nullptr, nullptr, nullptr);
         return;
     }
