@@ -2,6 +2,7 @@
 
 #include "data/CompanySettings.h"
 #include "data/Database.h"
+#include "data/StoredReal.h"
 #include "documents/Totals.h"
 
 #include <sqlite3.h>
@@ -125,11 +126,6 @@ void ReadPrices(Connection& db, PriceTable& prices, bool isNew, int invNumber)
 }
 
 } // namespace
-
-double StoredReal(double value)
-{
-    return QString::number(value, 'g', 15).toDouble();
-}
 
 int ReadDocumentCounter()
 {

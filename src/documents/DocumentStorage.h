@@ -11,11 +11,6 @@ class Connection;
 // as it was saved. Database errors (DatabaseError) and unreadable stored values
 // (ConversionError) are not caught.
 
-// A real as the stored data has always carried it (the number as a statement literal
-// would carry it): rounded to 15 significant digits. Every real the documents write
-// (header amounts and rates, frozen prices, monthly totals) goes through it.
-double StoredReal(double value);
-
 // The number the next new document receives (tblCompanyInvData.intInvNumber).
 int ReadDocumentCounter();
 // Sets the counter to its current value plus 1.

@@ -3,7 +3,7 @@
 #include "app/Regional.h"
 #include "data/CompanySettings.h"
 #include "data/Database.h"
-#include "documents/DocumentStorage.h"
+#include "data/StoredReal.h"
 
 EffectiveRates ComputeEffectiveRates(const TrecInvHeader& header)
 {

@@ -1,6 +1,7 @@
 #include "documents/WorkSheet.h"
 
 #include "app/Regional.h"
+#include "data/StoredReal.h"
 
 #include <QLocale>
 
@@ -176,7 +177,7 @@ SheetPrice PriceWorkSheet(WorkSheet& sheet, const PriceTable& prices, int discou
     sheet.SquareFeet = price.SquareFeet;
     // The sheet holds its total as written in general number form; what is shown and
     // printed from it is that value (6.244949999999999 is held as 6.24495).
-    sheet.SheetTotal = QString::number(price.Total, 'g', 15).toDouble();
+    sheet.SheetTotal = StoredReal(price.Total);
     return price;
 }
 
