@@ -1,5 +1,7 @@
 #include "data/StoredReal.h"
 
+#include <QLocale>
+
 #include <charconv>
 
 double StoredReal(double value)
@@ -10,4 +12,11 @@ double StoredReal(double value)
     double rounded = value;
     std::from_chars(digits, written.ptr, rounded);
     return rounded;
+}
+
+QString PlainDecimalText(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // also -0.0
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
