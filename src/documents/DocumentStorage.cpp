@@ -195,7 +195,9 @@ void LoadDocument(CurrentDocument& document, const CompanySettings& settings)
     // 3.
     Statement& row = db.exec(kSelectHeader, {number});
     h.IsNew = false;
-    h.BlankForm = document.Header.BlankForm; // a load leaves the blank-form mode to its caller
+    // A saved document is never a blank form: the runs that load one save with progress
+    // and print its amounts, whatever the blank forms left behind.
+    h.BlankForm = false;
     h.InvNumber = number;
     h.InvName = row.columnText(0);
     h.InvDate = row.columnText(2);
