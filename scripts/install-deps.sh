@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins
+  qt6-charts-dev libqt6opengl6-dev
   libgl-dev libsqlite3-dev libbenchmark-dev
   fonts-liberation fontconfig adwaita-icon-theme
   poppler-utils qpdf libqpdf-dev
