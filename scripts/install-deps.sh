@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fontconfig adwaita-icon-theme
   poppler-utils qpdf libqpdf-dev
   xvfb xauth imagemagick
+  libqt6svg6 librsvg2-bin desktop-file-utils appstream dpkg-dev hyperfine
 )
 
 missing=()
