@@ -71,7 +71,7 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption)
                                 << QString::fromUtf8(hint) << enabled;
         };
-        row("actNewInvoice", "New Invoice", "Create new Estimate, Work Order, Invoice, Credit or Past Due Notice", false);
+        row("actNewInvoice", "New Invoice", "Create new Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
         row("actInvoiceMaintenance", "Invoice Maintenance", "View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice", false);
         row("actManualInvoice", "Manual Invoice", "Print hand write Invoices", false);
         row("actCustomerMaintenance", "Customer Maintenance", "Add new or edit Customer list", true);

@@ -6,6 +6,10 @@
 #include "catalogs/gui/TfrmCompanyInfo.h"
 #include "catalogs/gui/TfrmCustomer.h"
 #include "catalogs/gui/TfrmPriceVelmar.h"
+#include "documents/EditorSession.h"
+#include "documents/gui/TfrmInvoiceNotes.h"
+#include "documents/gui/TfrmInvoiceVelmar.h"
+#include "documents/gui/TfrmPaidAndDeposit.h"
 
 namespace Dispatcher {
 
@@ -32,6 +36,30 @@ void ShowPriceSheet(AppState& state, QWidget* parent)
 void ShowUpdate(AppState& state, QWidget* parent)
 {
     OpenModal<TfrmUpdate>(state, nullptr, parent);
+}
+
+void ShowInvoiceEditor(AppState& state, QWidget* parent, bool isNew)
+{
+    Guarded([&] {
+        OpenEditorSession(state, isNew);
+        // Cleared however the editor ends, an error included.
+        struct SessionEnd {
+            AppState& state;
+            ~SessionEnd() { CloseEditorSession(state); }
+        } end{state};
+        const auto window = std::make_unique<TfrmInvoiceVelmar>(state, parent);
+        window->exec();
+    });
+}
+
+void ShowPaidAndDeposit(AppState& state, QWidget* parent)
+{
+    OpenModal<TfrmPaidAndDeposit>(state, &SetDialogModes, parent);
+}
+
+void ShowInvoiceNotes(AppState& state, QWidget* parent)
+{
+    OpenModal<TfrmInvoiceNotes>(state, &SetDialogModes, parent);
 }
 
 } // namespace Dispatcher

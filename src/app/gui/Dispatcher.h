@@ -37,5 +37,11 @@ void ShowCompanyInfo(AppState& state, QWidget* parent);
 void ShowCustomers(AppState& state, QWidget* parent);
 void ShowPriceSheet(AppState& state, QWidget* parent);
 void ShowUpdate(AppState& state, QWidget* parent);
+// The document editor on a new document (isNew) or on the saved document whose number
+// is in the current header. EditorOpen is set while it is open, clear afterwards.
+void ShowInvoiceEditor(AppState& state, QWidget* parent, bool isNew);
+// The editor's dialogs; they set DataChanged when the user accepts.
+void ShowPaidAndDeposit(AppState& state, QWidget* parent);
+void ShowInvoiceNotes(AppState& state, QWidget* parent);
 
 } // namespace Dispatcher

@@ -170,6 +170,10 @@ void TfrmMain::pConnectCommands()
     route(actCompanyMaintenance, [this] { Dispatcher::ShowCompanyInfo(m_state, this); });
     route(actCustomerMaintenance, [this] { Dispatcher::ShowCustomers(m_state, this); });
     route(actPriceSheet, [this] { Dispatcher::ShowPriceSheet(m_state, this); });
+    route(actNewInvoice, [this] {
+        Dispatcher::ShowInvoiceEditor(m_state, this, true);
+        Guarded([this] { pEnablePrintRecurring(); });
+    });
     route(actUpdate, [this] { Dispatcher::ShowUpdate(m_state, this); });
     route(actHelp, [] { OpenHelpFile(); });
     route(actAbout, [this] { Dispatcher::ShowAbout(m_state, this); });
