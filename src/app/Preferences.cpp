@@ -1,5 +1,6 @@
 #include "app/Preferences.h"
 
+#include "app/AppPaths.h"
 #include "data/Database.h"
 
 #include <QStringList>
@@ -35,10 +36,15 @@ const char* columnName(PreferenceIndex index)
 
 void LoadPreferences(Preferences& preferences)
 {
+    LoadPreferences(preferences, DatabasePath());
+}
+
+void LoadPreferences(Preferences& preferences, const QString& databasePath)
+{
     QStringList columns;
     for (PreferenceIndex index : kSelectOrder)
         columns << QLatin1String(columnName(index));
-    Connection db = OpenDatabase();
+    Connection db = OpenDatabase(databasePath);
     Statement& row = db.prepare(QStringLiteral("SELECT %1 FROM tblAppPreferences WHERE "
                                                "intAppPreferencesIdNumber = 1;")
                                     .arg(columns.join(QLatin1Char(','))));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 // Window states remembered from one run to the next; positions as stored.
@@ -27,4 +28,6 @@ struct Preferences {
 };
 
 void LoadPreferences(Preferences& preferences);
+// The same from another database file.
+void LoadPreferences(Preferences& preferences, const QString& databasePath);
 void SavePreferences(const Preferences& preferences);

@@ -1,5 +1,6 @@
 #include "data/CompanySettings.h"
 
+#include "app/AppPaths.h"
 #include "data/Database.h"
 
 #include <QGuiApplication>
@@ -122,7 +123,12 @@ void loadPlannerSettings(Connection& db, CompanySettings& settings)
 
 void LoadCompanySettings(CompanySettings& settings)
 {
-    Connection db = OpenDatabase();
+    LoadCompanySettings(settings, DatabasePath());
+}
+
+void LoadCompanySettings(CompanySettings& settings, const QString& databasePath)
+{
+    Connection db = OpenDatabase(databasePath);
     loadCompanyData(db, settings.CompanyData);
     loadInvData(db, settings.InvData);
     loadDocumentColors(db, settings.DocumentColors);

@@ -79,3 +79,5 @@ struct CompanySettings {
 // Fills `settings` from the database at DatabasePath(). A load that fails part-way
 // leaves the fields read so far replaced.
 void LoadCompanySettings(CompanySettings& settings);
+// The same from another database file (a restore proves its candidate loads).
+void LoadCompanySettings(CompanySettings& settings, const QString& databasePath);

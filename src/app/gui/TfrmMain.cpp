@@ -264,7 +264,11 @@ void TfrmMain::actRestoreCompanyDataExecute()
 {
     Guarded([this] {
         // The restored file has its own recurring list and last run.
-        if (RestoreDatabase(m_state.companySettings))
+        // A large file takes a while to copy: the progress window shows meanwhile.
+        const CopyHooks hooks{ShowProgress, HideProgress, [] {
+                                  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                              }};
+        if (RestoreDatabase(m_state.companySettings, hooks))
             pRefreshRecurring();
     });
 }
