@@ -1,4 +1,6 @@
 #include "app/AppState.h"
+#include "app/BackupRestore.h"
+#include "app/InstanceLock.h"
 #include "app/PromptService.h"
 #include "app/Startup.h"
 #include "app/gui/TfrmMain.h"
@@ -14,6 +16,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     NameApplication();
     InstallPromptService(std::make_unique<WidgetPromptService>());
+
+    // Held until the program ends; a second start leaves before the database is touched.
+    InstanceLock instance;
+    if (!ClaimSingleInstance(instance))
+        return 0;
+    RemoveRestoreLeftovers();
 
     AppState state;
     try {
