@@ -293,6 +293,14 @@ void SaveDocument(CurrentDocument& document, const SaveHooks& hooks)
 
         const int number = header.InvNumber;
         if (header.IsNew) { // 3.
+            // A saved number is never given to a second document, whatever the counter says.
+            if (db.exec(QStringLiteral("SELECT count(*) FROM tblInvHeader WHERE intInvNumber = ?;"),
+                        {number})
+                    .columnInt(0)
+                > 0)
+                throw VelmarError(QStringLiteral("Document number %1 is already used by a saved "
+                                                 "document; this document was not saved")
+                                      .arg(number));
             db.exec(kInsertHeader, HeaderValues(header, document.Notes));
             AdvanceCounter(db);
         } else { // 4.

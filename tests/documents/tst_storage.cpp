@@ -403,6 +403,55 @@ private slots:
         QCOMPARE(NewDocument().Header.InvNumber, 501);
     }
 
+    void aSavedNumberIsNeverGivenToASecondDocument_data()
+    {
+        QTest::addColumn<bool>("counterSetBack");
+        // Two editors started the same number before either saved.
+        QTest::newRow("same number started twice") << false;
+        // A counter below the numbers already saved.
+        QTest::newRow("counter set back") << true;
+    }
+
+    void aSavedNumberIsNeverGivenToASecondDocument()
+    {
+        QFETCH(bool, counterSetBack);
+        CurrentDocument first = NewDocument();
+        CurrentDocument second = NewDocument();
+        first.Header.PaidInFull = second.Header.PaidInFull = true;
+        first.WorkSheets = {Room("Kitchen")};
+        second.WorkSheets = {Room("Porch"), Room("Deck")};
+        ComputeTotals(first, state.companySettings);
+        ComputeTotals(second, state.companySettings);
+        SaveDocument(first);
+        if (counterSetBack) {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("UPDATE tblCompanyInvData SET intInvNumber = 500;"));
+            second = NewDocument();
+            second.Header.PaidInFull = true;
+            second.WorkSheets = {Room("Porch"), Room("Deck")};
+            ComputeTotals(second, state.companySettings);
+        }
+        QCOMPARE(second.Header.InvNumber, 500);
+        const QStringList tables{"tblInvHeader", "tblInvData", "tblReport", "tblSavedPrices", "tblCompanyInvData"};
+        QMap<QString, QStringList> before;
+        for (const QString& table : tables)
+            before[table] = Dump(table);
+
+        try {
+            SaveDocument(second);
+            QFAIL("a second document numbered 500 must not be saved");
+        } catch (const VelmarError& error) {
+            QCOMPARE(error.text(), QStringLiteral("Document number 500 is already used by a saved document; "
+                                                  "this document was not saved"));
+        }
+        // Nothing of it was stored: not its sheets, not its amounts in the monthly totals.
+        for (const QString& table : tables)
+            QCOMPARE(Dump(table), before[table]);
+        QCOMPARE(SheetNames(500), QStringList{"Kitchen"});
+        QVERIFY(second.Header.IsNew);
+        QVERIFY(second.Header.PaidInFull);
+    }
+
     void unsavedDocumentUsesNoNumber()
     {
         QCOMPARE(NewDocument().Header.InvNumber, 500);
