@@ -7,13 +7,26 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSaveFile>
 
 namespace CompanyLogo {
+
+QSize printedSize(const QSize& original)
+{
+    if (original.width() <= kMaxPixels.width() && original.height() <= kMaxPixels.height())
+        return original;
+    return original.scaled(kMaxPixels, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
 
 QImage readPicture(const QString& path)
 {
     const bool bitmap = QFileInfo(path).suffix().toUpper() == QLatin1String("BMP");
     QImageReader reader(path, bitmap ? "BMP" : "JPEG");
+    // The JPEG codec decodes straight to the smaller size, so a large photo never
+    // needs its full size in memory, and the logo file stays small in every PDF.
+    const QSize original = reader.size();
+    if (original.isValid())
+        reader.setScaledSize(printedSize(original));
     QImage picture = reader.read();
     if (picture.isNull())
         throw VelmarError(QStringLiteral("Cannot read the picture %1: %2")
@@ -42,8 +55,19 @@ QImage load()
 
 void write(const QImage& picture)
 {
-    if (!picture.save(LogoPath(), "JPEG"))
-        throw VelmarError(QStringLiteral("Cannot write the logo file %1").arg(LogoPath()));
+    // Written beside the logo and renamed over it: an interruption or a full disk
+    // leaves the old logo whole.
+    QSaveFile file(LogoPath());
+    if (!file.open(QIODevice::WriteOnly))
+        throw VelmarError(QStringLiteral("Cannot write the logo file %1: %2").arg(LogoPath(), file.errorString()));
+    if (!picture.save(&file, "JPEG")) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                                     : QStringLiteral("the picture cannot be written as JPEG");
+        file.cancelWriting();
+        throw VelmarError(QStringLiteral("Cannot write the logo file %1: %2").arg(LogoPath(), reason));
+    }
+    if (!file.commit())
+        throw VelmarError(QStringLiteral("Cannot write the logo file %1: %2").arg(LogoPath(), file.errorString()));
 }
 
 void remove()
