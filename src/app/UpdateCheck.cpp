@@ -24,9 +24,14 @@ QString InstallerServerPath()
            + QString::number(kVersionMajor) + QStringLiteral(".exe");
 }
 
-QString InstallerSavePath()
+QString InstallerFileName()
 {
-    return QDir(QDir::tempPath()).filePath(ProductFolderName() + QStringLiteral(".exe"));
+    return ProductFolderName() + QStringLiteral(".exe");
+}
+
+QString InstallerFolderTemplate()
+{
+    return QDir(QDir::tempPath()).filePath(ProductFolderName() + QStringLiteral("-update-XXXXXX"));
 }
 
 UpdateAnswer CompareWithLocalVersion(const QString& versionText)
@@ -58,6 +63,9 @@ QNetworkRequest UpdateRequest(const QUrl& serverAddress, const QString& path)
     request.setRawHeader("User-Agent", "Mozilla/3.0 (compatible; Indy Library)");
     // Plain HTTP/1.1, and no request may hang the window for good.
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    // A redirect may not lead to another host (or scheme or port).
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     request.setTransferTimeout(30000);
     return request;
 }

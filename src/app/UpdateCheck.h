@@ -12,8 +12,11 @@ inline constexpr const char* kUpdateServerAddress = "http://updates.morvane-soft
 QString VersionFileServerPath();
 // "/docs/velmarKessa7.exe".
 QString InstallerServerPath();
-// The downloaded installer: the temporary folder, then "velmar7.exe".
-QString InstallerSavePath();
+// The downloaded installer's name, "velmar7.exe". It is saved in a new private folder
+// of this user (see TfrmUpdate), never under a fixed name in the shared temporary folder.
+QString InstallerFileName();
+// The pattern of that private folder: in the temporary folder, "velmar7-update-XXXXXX".
+QString InstallerFolderTemplate();
 
 enum class UpdateAnswer { Newer, NotNewer, Unreadable };
 

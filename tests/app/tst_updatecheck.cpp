@@ -7,8 +7,15 @@
 #include <QDesktopServices>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 const QString kNoUpdate = QStringLiteral("No new updates are available at this time.\nPlease check back later.");
 const QString kNewer = QStringLiteral("A newer version is available.\nDo you want to download now?");
@@ -23,6 +30,10 @@ public:
         int status = 200;
         QByteArray body;
         bool stall = false;
+        // A redirect answer: where the client is sent.
+        QByteArray location = {};
+        // Sends its first quarter and then nothing more, keeping the connection open.
+        bool hang = false;
     };
     QHash<QString, Response> responses;
     QList<QByteArray> requestHeads;
@@ -63,10 +74,16 @@ private:
         requestHeads << head;
         const QString path = QString::fromLatin1(head.split(' ').value(1));
         const Response response = responses.value(path, Response{404, "Not found"});
-        const QByteArray statusText = response.status == 200 ? "OK" : "Not Found";
+        const QByteArray statusText = response.status == 200 ? "OK"
+                                      : response.status == 302 ? "Found" : "Not Found";
+        const QByteArray location = response.location.isEmpty() ? QByteArray() : "\r\nLocation: " + response.location;
         socket->write("HTTP/1.1 " + QByteArray::number(response.status) + ' ' + statusText
                       + "\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-                      + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n");
+                      + QByteArray::number(response.body.size()) + location + "\r\nConnection: close\r\n\r\n");
+        if (response.hang) {
+            socket->write(response.body.left(response.body.size() / 4));
+            return;
+        }
         if (response.stall) {
             // Two pieces a moment apart: the client reports progress at most every
             // 100 ms, so a single early piece would go unreported.
@@ -147,7 +164,7 @@ private slots:
     {
         QCOMPARE(VersionFileServerPath(), QStringLiteral("/docs/velmar7.txt"));
         QCOMPARE(InstallerServerPath(), QStringLiteral("/docs/velmarKessa7.exe"));
-        QCOMPARE(InstallerSavePath(), QDir(QDir::tempPath()).filePath(QStringLiteral("velmar7.exe")));
+        QCOMPARE(InstallerFileName(), QStringLiteral("velmar7.exe"));
     }
 
     void windowShowsTheAnswer_data()
@@ -270,8 +287,22 @@ private slots:
 
     void downloadSavesStartsTheInstallerAndEndsTheProgram()
     {
-        QFile::remove(InstallerSavePath());
-        const QByteArray installer(300 * 1024, 'i');
+        // Another user planted a link at the name the installer once had in the shared
+        // temporary folder; the download must not write through it.
+        const QString planted = QDir(QDir::tempPath()).filePath(QStringLiteral("velmar7.exe"));
+        QTemporaryDir victimFolder;
+        const QString victim = victimFolder.filePath(QStringLiteral("precious.txt"));
+        {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep me");
+        }
+        QFile::remove(planted);
+        QVERIFY(QFile::link(victim, planted));
+        const auto removePlanted = qScopeGuard([&] { QFile::remove(planted); });
+
+        QByteArray installer(300 * 1024, 'i');
+        installer.replace(0, 9, "installer");
         LoopbackHttpServer server;
         server.responses.insert(QStringLiteral("/docs/velmar7.txt"), {200, "7010"});
         server.responses.insert(QStringLiteral("/docs/velmarKessa7.exe"), {200, installer, true});
@@ -294,6 +325,17 @@ private slots:
         // While data flows the window cannot be closed, by any route.
         QTRY_VERIFY(server.hasStalled());
         QTRY_VERIFY(bar->value() > 0);
+        // What arrived is already on disk, in a new folder only this user may enter.
+        const QStringList folders = QDir(QDir::tempPath()).entryList({QStringLiteral("velmar7-update-*")}, QDir::Dirs);
+        QVERIFY(!folders.isEmpty());
+        QString partPath;
+        for (const QString& folder : folders) {
+            const QString candidate = QDir(QDir::tempPath()).filePath(folder + QStringLiteral("/velmar7.exe"));
+            if (QFileInfo(candidate).isFile() && QFileInfo(candidate).size() >= installer.size() / 4)
+                partPath = candidate;
+        }
+        QVERIFY2(!partPath.isEmpty(), "the first half of the body is not on disk yet");
+        QCOMPARE(QFileInfo(QFileInfo(partPath).path()).permissions() & 0x0077, QFileDevice::Permissions());
         QVERIFY(!window->closeAllowed());
         QVERIFY(!window->close());
         window->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
@@ -304,14 +346,69 @@ private slots:
         server.release();
         QTRY_COMPARE(programEnds, 1);
 
-        QFile saved(InstallerSavePath());
+        QCOMPARE(window->installerPath(), partPath);
+        const auto removeFolder = qScopeGuard([&] { QDir(QFileInfo(partPath).path()).removeRecursively(); });
+        QFile saved(window->installerPath());
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), installer);
         QCOMPARE(prompts->texts(), QStringList{QStringLiteral("Velmar Kessa will now close and install updates.")});
-        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(InstallerSavePath())});
+        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(window->installerPath())});
         QVERIFY(window->closeAllowed());
         QVERIFY(!QApplication::overrideCursor());
-        QFile::remove(InstallerSavePath());
+        // The planted link and what it points to are as they were.
+        QVERIFY(QFileInfo(planted).isSymLink());
+        QCOMPARE(fileBytes(victim), QByteArray("keep me"));
+        // The installer outlives the window that downloaded it: the program ends meanwhile.
+        window.reset();
+        QVERIFY(QFile::exists(partPath));
+    }
+
+    void failedDownloadsLeaveNothingBehind_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("redirect to another host") << QByteArray("other-host");
+        QTest::newRow("transfer that stalls") << QByteArray("stall");
+        QTest::newRow("file missing on the server") << QByteArray("missing");
+    }
+
+    void failedDownloadsLeaveNothingBehind()
+    {
+        QFETCH(QByteArray, kind);
+        LoopbackHttpServer server;
+        LoopbackHttpServer elsewhere;
+        elsewhere.responses.insert(QStringLiteral("/docs/velmarKessa7.exe"), {200, QByteArray(4096, 'x')});
+        server.responses.insert(QStringLiteral("/docs/velmar7.txt"), {200, "8000"});
+        if (kind == "other-host") {
+            // The same machine under another name is another host.
+            QUrl target = elsewhere.address();
+            target.setHost(QStringLiteral("localhost"));
+            target.setPath(QStringLiteral("/docs/velmarKessa7.exe"));
+            server.responses.insert(QStringLiteral("/docs/velmarKessa7.exe"), {302, QByteArray(), false, target.toEncoded()});
+        } else if (kind == "stall") {
+            server.responses.insert(QStringLiteral("/docs/velmarKessa7.exe"), {200, QByteArray(64 * 1024, 's'), false, {}, true});
+        }
+        const QStringList foldersBefore = QDir(QDir::tempPath()).entryList({QStringLiteral("velmar7-update-*")}, QDir::Dirs);
+        auto window = checkedWindow(server);
+        window->setStallLimit(500, 1024);
+        ScopedPrompts prompts;
+        window->findChild<QPushButton*>(QStringLiteral("btnDownloadUpdate"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->busy(), 10000);
+
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblUpdateInfo"))->text(), kFailure);
+        QVERIFY(window->closeAllowed());
+        QVERIFY(window->close());
+        QVERIFY(prompts->shown.empty());
+        QVERIFY(elsewhere.requestHeads.isEmpty());
+        QCOMPARE(QDir(QDir::tempPath()).entryList({QStringLiteral("velmar7-update-*")}, QDir::Dirs), foldersBefore);
+    }
+
+    void aRedirectOnTheSameServerIsFollowed()
+    {
+        LoopbackHttpServer server;
+        server.responses.insert(QStringLiteral("/docs/velmar7.txt"), {302, QByteArray(), false, "/docs/current.txt"});
+        server.responses.insert(QStringLiteral("/docs/current.txt"), {200, "7010"});
+        auto window = checkedWindow(server);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblUpdateInfo"))->text(), kNewer);
     }
 };
 

@@ -15,8 +15,9 @@
 #include <QNetworkReply>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QFile>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -74,6 +75,11 @@ TfrmUpdate::TfrmUpdate(AppState& /*state*/, QWidget* parent)
     m_network = new QNetworkAccessManager(this);
     m_network->setProxy(QNetworkProxy::NoProxy);
 
+    // A server that sends a byte now and then would keep the window unclosable for good.
+    m_stallTimer = new QTimer(this);
+    m_stallTimer->setInterval(15000);
+    connect(m_stallTimer, &QTimer::timeout, this, &TfrmUpdate::checkForStall);
+
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -87,6 +93,12 @@ TfrmUpdate::~TfrmUpdate()
     }
     if (m_waitCursor)
         QApplication::restoreOverrideCursor();
+}
+
+void TfrmUpdate::setStallLimit(int intervalMs, qint64 minimumBytes)
+{
+    m_stallTimer->setInterval(intervalMs);
+    m_stallMinimumBytes = minimumBytes;
 }
 
 void TfrmUpdate::showEvent(QShowEvent* event)
@@ -168,33 +180,92 @@ void TfrmUpdate::btnDownloadUpdateClick()
     lblUpdateInfo->repaint();
     ProgressBarUpdate->setValue(0);
     ProgressBarUpdate->show();
+
+    // A new folder only this user can enter, and a file in it that cannot exist yet:
+    // nobody can plant a link where the installer is written.
+    discardDownload();
+    m_downloadFolder = std::make_unique<QTemporaryDir>(InstallerFolderTemplate());
+    if (m_downloadFolder->isValid()) {
+        m_download = std::make_unique<QFile>(m_downloadFolder->filePath(InstallerFileName()));
+        if (!m_download->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            m_download.reset();
+    }
+    if (!m_download) {
+        discardDownload();
+        showConnectionFailure();
+        return;
+    }
     m_reply = startTransfer(InstallerServerPath());
+    // The body goes to disk as it arrives instead of piling up in memory.
+    connect(m_reply, &QNetworkReply::readyRead, this, &TfrmUpdate::installerDataArrived);
     connect(m_reply, &QNetworkReply::finished, this, &TfrmUpdate::installerReceived);
+}
+
+void TfrmUpdate::installerDataArrived()
+{
+    if (!m_reply || !m_download)
+        return;
+    const QByteArray data = m_reply->readAll();
+    if (m_download->write(data) != data.size())
+        m_reply->abort();
+}
+
+void TfrmUpdate::discardDownload()
+{
+    if (m_download) {
+        m_download->close();
+        m_download.reset();
+    }
+    if (m_downloadFolder)
+        m_downloadFolder->remove();
+    m_downloadFolder.reset();
+}
+
+void TfrmUpdate::checkForStall()
+{
+    if (!m_reply) {
+        m_stallTimer->stop();
+        return;
+    }
+    if (m_received - m_receivedAtLastCheck < m_stallMinimumBytes) {
+        // Reported through the reply's end like any other failed transfer.
+        m_reply->abort();
+        return;
+    }
+    m_receivedAtLastCheck = m_received;
 }
 
 void TfrmUpdate::installerReceived()
 {
     QNetworkReply* reply = m_reply;
+    installerDataArrived();
     m_reply = nullptr;
     reply->deleteLater();
     transferEnd();
 
-    if (reply->error() != QNetworkReply::NoError) {
+    // Only a whole installer is kept: a failed or cut-off transfer leaves nothing behind.
+    bool saved = reply->error() == QNetworkReply::NoError && m_download;
+    if (saved) {
+        saved = m_download->flush();
+        m_download->close();
+        saved = saved && m_download->error() == QFileDevice::NoError;
+    }
+    if (!saved) {
+        discardDownload();
         showConnectionFailure();
         return;
     }
-    // Written beside its final name and renamed, so a half-saved installer never runs.
-    QSaveFile installer(InstallerSavePath());
-    if (!installer.open(QIODevice::WriteOnly) || installer.write(reply->readAll()) < 0
-        || !installer.commit()) {
-        showConnectionFailure();
-        return;
-    }
+    m_installerPath = m_download->fileName();
+    m_download.reset();
     ShowInfo(ProductName() + QStringLiteral(" will now close and install updates."));
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(InstallerSavePath())))
+    // The installer must outlive this window: the program ends while it starts.
+    m_downloadFolder->setAutoRemove(false);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(m_installerPath))) {
         m_endProgram();
-    else
+    } else {
+        discardDownload();
         ShowMessage(QStringLiteral("Unable to open the update file!"));
+    }
 }
 
 void TfrmUpdate::showConnectionFailure()
@@ -207,6 +278,9 @@ void TfrmUpdate::showConnectionFailure()
 QNetworkReply* TfrmUpdate::startTransfer(const QString& path)
 {
     QNetworkReply* reply = m_network->get(UpdateRequest(m_serverAddress, path));
+    m_received = 0;
+    m_receivedAtLastCheck = 0;
+    m_stallTimer->start();
     transferBegin();
     connect(reply, &QNetworkReply::downloadProgress, this, &TfrmUpdate::transferProgress);
     return reply;
@@ -225,6 +299,7 @@ void TfrmUpdate::transferBegin()
 
 void TfrmUpdate::transferProgress(qint64 received, qint64 total)
 {
+    m_received = received;
     // The bar counts in kilobytes so that large files stay within its int range.
     if (total > 0)
         ProgressBarUpdate->setRange(0, int(total / 1024) + 1);
@@ -233,6 +308,7 @@ void TfrmUpdate::transferProgress(qint64 received, qint64 total)
 
 void TfrmUpdate::transferEnd()
 {
+    m_stallTimer->stop();
     if (m_waitCursor) {
         QApplication::restoreOverrideCursor();
         m_waitCursor = false;

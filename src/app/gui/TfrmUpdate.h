@@ -5,9 +5,13 @@
 #include <QPointer>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
 struct AppState;
+class QFile;
 class QLabel;
+class QTemporaryDir;
+class QTimer;
 class QNetworkAccessManager;
 
 class QProgressBar;
@@ -26,6 +30,12 @@ public:
     // What ends the program once the installer has started; by default the
     // application's event loops are left, so no closing steps of the main window run.
     void setProgramEnd(std::function<void()> end) { m_endProgram = std::move(end); }
+
+    // A transfer that brings fewer than `minimumBytes` in `intervalMs` has stalled and is
+    // given up (tests shorten the interval).
+    void setStallLimit(int intervalMs, qint64 minimumBytes);
+    // Where the last download was saved; empty before one finished.
+    QString installerPath() const { return m_installerPath; }
 
     bool closeAllowed() const { return m_closeAllowed; }
     // A request to the server is under way.
@@ -53,6 +63,9 @@ private:
     void versionReceived();
     void installerReceived();
     void showConnectionFailure();
+    void installerDataArrived();
+    void checkForStall();
+    void discardDownload();
 
     QLabel* lblUpdateInfo;
     QProgressBar* ProgressBarUpdate;
@@ -60,6 +73,13 @@ private:
     QPushButton* btnClose;
 
     QNetworkAccessManager* m_network;
+    QTimer* m_stallTimer;
+    qint64 m_stallMinimumBytes = 1024;
+    qint64 m_receivedAtLastCheck = 0;
+    qint64 m_received = 0;
+    std::unique_ptr<QTemporaryDir> m_downloadFolder;
+    std::unique_ptr<QFile> m_download;
+    QString m_installerPath;
     QPointer<QNetworkReply> m_reply;
     QUrl m_serverAddress;
     std::function<void()> m_endProgram;
