@@ -5,6 +5,7 @@
 #include "catalogs/gui/ColorSwatch.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/PlainTextLimit.h"
+#include "app/gui/TextLimit.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -31,7 +32,7 @@ QLineEdit* lineEdit(QWidget* parent, const QString& name, int maxLength, const Q
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+        SetTextLimit(edit, maxLength);
     SetHint(edit, hint);
     return edit;
 }

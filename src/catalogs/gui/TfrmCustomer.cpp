@@ -12,6 +12,7 @@
 #include "catalogs/gui/ListPrinting.h"
 #include "catalogs/gui/PlainTextLimit.h"
 #include "catalogs/gui/ProgressScope.h"
+#include "app/gui/TextLimit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,7 +43,7 @@ QLineEdit* lineEdit(QWidget* parent, const char* name, int maxLength, const char
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(maxLength);
+    SetTextLimit(edit, maxLength);
     SetHint(edit, QString::fromUtf8(hint));
     return edit;
 }
@@ -209,7 +210,7 @@ QWidget* TfrmCustomer::buildEditPage()
     m_cmbPaymentTerms->setObjectName(QStringLiteral("cmbPaymentTerms"));
     m_cmbPaymentTerms->setEditable(true);
     m_cmbPaymentTerms->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbPaymentTerms->lineEdit()->setMaxLength(25);
+    SetTextLimit(m_cmbPaymentTerms->lineEdit(), 25);
     SetHint(m_cmbPaymentTerms, QStringLiteral("Select oe Enter Payment Terms for this Customer"));
 
     m_SpinEditCustDiscount = new QSpinBox(box);

@@ -12,6 +12,7 @@
 #include "catalogs/gui/ListPrinting.h"
 #include "catalogs/gui/ProgressScope.h"
 #include "printing/ReportCatalog.h"
+#include "app/gui/TextLimit.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -105,7 +106,7 @@ QWidget* TfrmPriceVelmar::buildEditArea()
 
     m_txtPriceItmDiscription = new QLineEdit(box);
     m_txtPriceItmDiscription->setObjectName(QStringLiteral("txtPriceItmDiscription"));
-    m_txtPriceItmDiscription->setMaxLength(45);
+    SetTextLimit(m_txtPriceItmDiscription, 45);
     m_txtPriceItmDiscription->setReadOnly(true);
     m_txtPriceItmDiscription->setFocusPolicy(Qt::ClickFocus);
 
