@@ -2,6 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/Regional.h"
+#include "data/Compaction.h"
 #include "data/Database.h"
 
 int RemovalAgeInDays(qint64 code)
@@ -54,5 +55,5 @@ void CleanUpPlanner(const CleanUpProgress& progress)
         }
         transaction.commit();
     }
-    db.vacuum();
+    CompactAfterCommit(db);
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Clock.h"
+#include "data/Compaction.h"
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseError.h"
 
@@ -43,6 +44,9 @@ bool PrepareApplicationData(AppState& state, const StartupHooks& hooks)
         created = true;
         if (hooks.hideProgress)
             hooks.hideProgress();
+    } else {
+        // An older or restored file; a failed conversion only leaves saves slower.
+        EnableIncrementalCompaction(DatabasePath());
     }
     state.editorOpen = false;
     state.dataChanged = false;

@@ -1,5 +1,6 @@
 #include "catalogs/CustomerStore.h"
 
+#include "data/Compaction.h"
 #include "data/Database.h"
 
 namespace {
@@ -15,30 +16,16 @@ const char* const kListColumns =
 const char* searchColumn(CustomerSearch search)
 {
     switch (search) {
-    case CustomerSearch::CompanyName: return "UPPER(strCustCompany)";
-    case CustomerSearch::LastName: return "UPPER(strCustLastName)";
-    case CustomerSearch::FirstName: return "UPPER(strCustFirstName)";
-    case CustomerSearch::PhoneNumber: return "UPPER(strCustMainPhone)";
-    case CustomerSearch::City: return "UPPER(strCustCity)";
-    case CustomerSearch::State: return "UPPER(strCustState)";
-    case CustomerSearch::ZipCode: return "UPPER(strCustZipCode)";
-    case CustomerSearch::CustomerId: return "UPPER(intCustomerID)";
+    case CustomerSearch::CompanyName: return "strCustCompany";
+    case CustomerSearch::LastName: return "strCustLastName";
+    case CustomerSearch::FirstName: return "strCustFirstName";
+    case CustomerSearch::PhoneNumber: return "strCustMainPhone";
+    case CustomerSearch::City: return "strCustCity";
+    case CustomerSearch::State: return "strCustState";
+    case CustomerSearch::ZipCode: return "strCustZipCode";
+    case CustomerSearch::CustomerId: return "intCustomerID";
     default: return nullptr;
     }
-}
-
-// "Begins with": the typed text matches literally, so % and _ are no wildcards.
-QString beginsWithPattern(const QString& text)
-{
-    QString pattern;
-    pattern.reserve(text.size() + 2);
-    for (const QChar c : text.toUpper()) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
-            pattern += QLatin1Char('\\');
-        pattern += c;
-    }
-    pattern += QLatin1Char('%');
-    return pattern;
 }
 
 const char* const kCustomerColumns =
@@ -77,8 +64,11 @@ std::vector<qint64> QueryCustomerIds(CustomerSearch search, const QString& text)
     QString sql = QStringLiteral("SELECT intCustomerID FROM tblCustomers");
     std::vector<QVariant> values;
     if (const char* column = searchColumn(search)) {
-        sql += QStringLiteral(" WHERE %1 LIKE ? ESCAPE '\\';").arg(QLatin1String(column));
-        values.emplace_back(beginsWithPattern(text));
+        // "Begins with" in any case, every typed character literal (% and _ too). The
+        // comparison stops at the first differing letter instead of upper-casing and
+        // copying every row's text on every keystroke.
+        sql += QStringLiteral(" WHERE BEGINS_UPPER(%1, ?);").arg(QLatin1String(column));
+        values.emplace_back(text.toUpper());
     } else if (search == CustomerSearch::TaxExempt) {
         sql += QStringLiteral(" WHERE strCustTaxExmpt <> 0;");
     } else {
@@ -181,5 +171,5 @@ void DeleteCustomer(qint64 customerId)
 {
     Connection db = OpenDatabase();
     db.exec(QStringLiteral("DELETE FROM tblCustomers WHERE intCustomerID = ?"), {customerId});
-    db.vacuum();
+    CompactAfterCommit(db);
 }

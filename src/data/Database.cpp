@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "app/AppPaths.h"
+#include "data/BeginsWith.h"
 
 #include <QThread>
 #include <sqlite3.h>
@@ -206,6 +207,7 @@ void Connection::connect(bool create)
     if (rc == SQLITE_OK) {
         sqlite3_create_function_v2(m_handle, "UPPER", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    unicodeUpper, nullptr, nullptr, nullptr);
+        RegisterBeginsWith(m_handle);
         return;
     }
     DatabaseError failure = (rc & 0xff) == SQLITE_CANTOPEN

@@ -1,6 +1,7 @@
 #include "documents/DocumentStorage.h"
 
 #include "data/CompanySettings.h"
+#include "data/Compaction.h"
 #include "data/Database.h"
 #include "data/StoredReal.h"
 #include "documents/Totals.h"
@@ -159,7 +160,7 @@ void SavePriceTable(const PriceTable& prices, int invNumber)
     const bool removed = WritePriceTable(db, prices, invNumber);
     transaction.commit();
     if (removed)
-        db.vacuum();
+        CompactAfterCommit(db);
 }
 
 void SavePriceTable(const CurrentDocument& document)
@@ -336,7 +337,7 @@ void SaveDocument(CurrentDocument& document, const SaveHooks& hooks)
     }
     header.IsNew = false;
     if (removed)
-        db.vacuum();
+        CompactAfterCommit(db);
 }
 
 void DeleteDocument(int invNumber)
@@ -348,7 +349,7 @@ void DeleteDocument(int invNumber)
     db.exec(QStringLiteral("DELETE FROM tblInvHeader WHERE intInvNumber = ?"), {invNumber});
     db.exec(QStringLiteral("DELETE FROM tblInvData WHERE intInvNumber = ?"), {invNumber});
     transaction.commit();
-    db.vacuum();
+    CompactAfterCommit(db);
 }
 
 void DeleteDocument(const CurrentDocument& document)

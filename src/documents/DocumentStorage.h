@@ -23,7 +23,7 @@ void LoadPriceTable(PriceTable& prices, bool isNew, int invNumber);
 // As above for the current document (Header.IsNew, Header.InvNumber).
 void LoadPriceTable(CurrentDocument& document);
 // Replaces the 27 frozen prices of document `invNumber` (nothing when it is not above
-// 0), in one transaction; VACUUM runs after the commit when the delete removed rows.
+// 0), in one transaction; freed pages are returned after the commit.
 void SavePriceTable(const PriceTable& prices, int invNumber);
 void SavePriceTable(const CurrentDocument& document);
 
@@ -45,14 +45,15 @@ QString SavingCaption(const TrecInvHeader& header);
 // Saves the current document: FoldIntoMonthlyTotals, then the header (insert and
 // advance the counter when IsNew, else update), the work sheet rows and, when there is
 // at least one sheet, the frozen prices. All of it, the monthly fold included, is one
-// transaction: stored whole or not at all; VACUUM runs after the commit when rows were
-// deleted. On success IsNew is cleared (and a Credit's PaidInFull, by the fold); on
-// failure the error propagates and the document in memory is as it was.
+// transaction: stored whole or not at all; freed pages are returned after the commit,
+// and a failure there is not a failed save. On success IsNew is cleared (and a Credit's
+// PaidInFull, by the fold); on failure the error propagates and the document in memory
+// is as it was.
 // The snapshot is not taken here: callers that go on editing call TakeSnapshot.
 void SaveDocument(CurrentDocument& document, const SaveHooks& hooks = {});
 
 // Removes the header and work sheet rows of Header.InvNumber (when above 0), in one
-// transaction, then VACUUM. tblSavedPrices and tblReport are left alone, the document
-// in memory is untouched, and the number is never handed out again.
+// transaction, then returns the freed pages. tblSavedPrices and tblReport are left
+// alone, the document in memory is untouched, and the number is never handed out again.
 void DeleteDocument(const CurrentDocument& document);
 void DeleteDocument(int invNumber);

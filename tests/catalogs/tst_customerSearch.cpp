@@ -79,6 +79,56 @@ private slots:
         QCOMPARE(names(query(CustomerSearch::FirstName, QStringLiteral(u"\u00e9m"))).size(), 1);
     }
 
+    // The search finds exactly the rows, in the same order, that upper-casing every
+    // row's text and matching it with LIKE finds.
+    void searchAgreesWithUpperCaseLike_data()
+    {
+        QTest::addColumn<QString>("typed");
+        for (const char* typed : {"", "m", "M", "mi", "mü", "MÜ", "é", "É", "el", "ss", "stras", "straß",
+                                  "I", "i", "ı", "O'", "o'b", "100%", "100", "a_", "a", "\\", "\\x", "%",
+                                  "_", "ǆ", "Ǆ", "ﬀ", "FF", "ab c", " ", "x"})
+            QTest::addRow("[%s]", typed) << QString::fromUtf8(typed);
+    }
+
+    void searchAgreesWithUpperCaseLike()
+    {
+        QFETCH(QString, typed);
+        const QStringList lastNames{
+            "Mitchell", "mitchell", "Müller", "MÜLLER", "müller", "élodie", "Élodie", "Straße",
+            "STRASSE", "strasse", "ıstanbul", "Istanbul", "istanbul", "O'Brien", "o'brien", "100% Paint",
+            "100 Paint", "a_b", "aXb", "A_B", "\\x", "\\", "%", "_", "ǅemal", "ǆ", "ﬀoo", "Ffoo",
+            "ab c", " lead", "", "x"};
+        for (const QString& last : lastNames) {
+            TrecCustomer customer = named(QStringLiteral("F"), last, last);
+            SaveCustomer(customer);
+        }
+        {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("INSERT INTO tblCustomers(strCustFirstName) VALUES ('no last name');"));
+        }
+        // The comparison the search has always meant.
+        QString pattern;
+        for (const QChar c : typed.toUpper()) {
+            if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
+                pattern += QLatin1Char('\\');
+            pattern += c;
+        }
+        pattern += QLatin1Char('%');
+        for (const auto& [search, column] : {std::pair{CustomerSearch::LastName, "strCustLastName"},
+                                             std::pair{CustomerSearch::CompanyName, "strCustCompany"}}) {
+            Connection db = OpenDatabase();
+            Statement& rows = db.prepare(QStringLiteral("SELECT intCustomerID FROM tblCustomers WHERE "
+                                                        "UPPER(%1) LIKE ? ESCAPE '\\';")
+                                             .arg(QLatin1String(column)));
+            rows.bind(1, pattern);
+            std::vector<qint64> expected;
+            while (rows.next())
+                expected.push_back(rows.columnInt(0));
+            db.close();
+            QCOMPARE(QueryCustomerIds(search, typed), expected);
+        }
+    }
+
     void idSearchMatchesTheDigitsFromTheLeft()
     {
         for (int i = 4; i <= 21; ++i) {

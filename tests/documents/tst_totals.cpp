@@ -341,6 +341,36 @@ private slots:
                  QStringLiteral("0"));
     }
 
+    void creditResavedOnAnotherDateMovesItsAmounts_data()
+    {
+        QTest::addColumn<QString>("newDate");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::newRow("next month") << "4/2/2011" << 2011 << 4;
+        QTest::newRow("a year back") << "12/31/2010" << 2010 << 12;
+    }
+
+    void creditResavedOnAnotherDateMovesItsAmounts()
+    {
+        QFETCH(QString, newDate);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        CurrentDocument& document = NewInvoice();
+        document.Header.InvName = QStringLiteral("Credit");
+        Recompute();
+        const MonthlyAmounts amounts = MonthlyAmounts::From(document.Totals);
+        EditorSave();
+        COMPARE_MONTH(2011, 3, amounts.negated());
+        document.Header.InvDate = newDate;
+        EditorSave();
+        COMPARE_MONTH(2011, 3, MonthlyAmounts());
+        COMPARE_MONTH(year, month, amounts.negated());
+        // Saved again on its new date, it stays there once.
+        EditorSave();
+        COMPARE_MONTH(2011, 3, MonthlyAmounts());
+        COMPARE_MONTH(year, month, amounts.negated());
+    }
+
     void paidInvoiceConvertedToCreditNetsZero()
     {
         CurrentDocument& document = NewInvoice();
