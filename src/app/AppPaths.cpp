@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString ProductName()
@@ -61,8 +62,17 @@ QString LogoPath()
 
 QString HelpFilePath()
 {
-    QString folder = QCoreApplication::applicationDirPath();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + QStringLiteral("velmarhelp.html");
+    return HelpFilePathIn(QCoreApplication::applicationDirPath());
+}
+
+QString HelpFilePathIn(const QString& folder)
+{
+    const QString beside = QDir(folder).filePath(QStringLiteral("velmarhelp.html"));
+    if (QFileInfo::exists(beside))
+        return beside;
+    // Installed: bin/velmar and share/velmar/velmarhelp.html under one prefix.
+    const QString installed = QDir::cleanPath(folder + QStringLiteral("/../share/velmar/velmarhelp.html"));
+    if (QFileInfo::exists(installed))
+        return installed;
+    return beside;
 }

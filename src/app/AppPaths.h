@@ -7,6 +7,8 @@ inline constexpr const char* kProductLineWord = "Velmar";
 inline constexpr const char* kEditionWord = "Kessa";
 inline constexpr int kVersionMajor = 7;
 inline constexpr const char* kCompanyName = "Morvane Software";
+// The desktop entry, icon and metainfo are installed under this name.
+inline constexpr const char* kApplicationId = "com.morvanesoftware.VelmarKessa";
 inline constexpr const char* kWebSiteAddress = "https://www.morvane-software.example/velmar";
 
 QString ProductName();        // "Velmar Kessa"
@@ -22,3 +24,6 @@ QString DataFolder();
 QString DatabasePath();
 QString LogoPath();
 QString HelpFilePath();
+// The help page for a program in `programFolder`: beside it when it is there, else
+// share/velmar beside an installed bin folder, else beside it (missing).
+QString HelpFilePathIn(const QString& programFolder);

@@ -1,8 +1,11 @@
+#include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/BackupRestore.h"
 #include "app/InstanceLock.h"
+#include "app/CommandLine.h"
 #include "app/PromptService.h"
 #include "app/Startup.h"
+#include "app/gui/PdfCommand.h"
 #include "app/gui/TfrmMain.h"
 #include "app/gui/TfrmSaving.h"
 #include "app/gui/WidgetPromptService.h"
@@ -10,11 +13,34 @@
 #include "printing/gui/TmodPrintData.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
+    // The commands run from scripts and cron jobs, where there may be no display at all.
+    if (RunsWithoutWindows(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     NameApplication();
+    QApplication::setApplicationVersion(VersionText());
+    const CommandLineRequest request = ParseCommandLine(QApplication::arguments());
+    switch (request.action) {
+    case CommandLineRequest::Action::ShowText:
+        QTextStream(stdout) << request.text;
+        return 0;
+    case CommandLineRequest::Action::Error:
+        QTextStream(stderr) << "velmar: " << request.text << Qt::endl;
+        return kUsageStatus;
+    case CommandLineRequest::Action::WritePdf: {
+        QTextStream errors(stderr);
+        return RunPdfCommand(request.documentNumber, request.pdfPath, errors);
+    }
+    case CommandLineRequest::Action::OpenWindows:
+        break;
+    }
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/velmar.svg")));
+    QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
     InstallPromptService(std::make_unique<WidgetPromptService>());
 
     // Held until the program ends; a second start leaves before the database is touched.
