@@ -74,37 +74,6 @@ QDateTime ParseDateTime(const QString& text)
     return QDateTime(date, time);
 }
 
-qint64 ToTenThousandths(double amount)
-{
-    // nearbyint follows the current rounding mode, which is ties-to-even by default.
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double scaled = std::nearbyint(amount * 10000.0);
-    std::fesetround(previous);
-    return static_cast<qint64>(scaled);
-}
-
-qint64 ToCents(double amount)
-{
-    const qint64 fixed = ToTenThousandths(amount);
-    const qint64 magnitude = fixed < 0 ? -fixed : fixed;
-    qint64 cents = magnitude / 100;
-    if (magnitude % 100 >= 50)
-        ++cents;
-    return fixed < 0 ? -cents : cents;
-}
-
-double RoundForDisplay(double amount)
-{
-    return double(ToCents(amount)) / 100.0;
-}
-
-QString CurrencyText(double amount)
-{
-    const QLocale locale = Locale();
-    return locale.toCurrencyString(RoundForDisplay(amount), locale.currencySymbol(), 2);
-}
-
 QChar DecimalSeparator()
 {
     const QString separator = Locale().decimalPoint();

@@ -47,7 +47,7 @@ QStringList DescriptionLines(const CurrentDocument& document, const CompanySetti
     const bool workOrder = DocumentType::Is(document.Header.InvName, DocumentType::WorkOrder);
     QStringList lines;
     for (const WorkSheet& sheet : document.WorkSheets) {
-        const qint64 S = sheet.SquareFeet;
+        const double S = sheet.SquareFeet;
         const bool hasArea = S > 0;
         const bool hasOutline = qint64(sheet.AreaLength) + qint64(sheet.AreaWidth) > 0;
 
@@ -146,7 +146,7 @@ QStringList DescriptionLines(const CurrentDocument& document, const CompanySetti
 
         // 8. Square feet.
         if (hasArea)
-            lines << QStringLiteral("SQFT : ") + QString::number(S);
+            lines << QStringLiteral("SQFT : ") + sheet.SquareFeetText();
 
         // 9. Total.
         if (!(workOrder && !options.ShowTotalOnWorkOrder))

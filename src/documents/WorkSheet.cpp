@@ -4,6 +4,7 @@
 #include "data/StoredReal.h"
 
 #include <QLocale>
+#include <cmath>
 
 QString WorkSheet::SheetTotalText() const
 {
@@ -40,15 +41,41 @@ bool PriceTable::operator==(const PriceTable& other) const
 
 namespace {
 
+// Only what the field lets a user type reads as a number: digits with at most one
+// regional decimal separator and an optional leading minus. "inf", "nan", "1e3" or
+// "0x10" would otherwise make every total NaN or a surprise.
 bool ReadExtraCharge(const QString& text, double* value)
 {
-    QLocale locale = Regional::Locale();
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    const QString trimmed = text.trimmed();
+    const QChar separator = Regional::DecimalSeparator();
+    QByteArray plain;
+    plain.reserve(trimmed.size());
+    bool digits = false;
+    bool point = false;
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (c >= u'0' && c <= u'9') {
+            digits = true;
+            plain += char(c.unicode());
+        } else if (c == separator && !point) {
+            point = true;
+            plain += '.';
+        } else if (c == u'-' && i == 0) {
+            plain += '-';
+        } else {
+            return false;
+        }
+    }
+    if (!digits)
+        return false;
     bool ok = false;
-    const double result = locale.toDouble(text.trimmed(), &ok);
-    if (ok && value)
+    const double result = plain.toDouble(&ok);
+    // Hundreds of digits overflow to infinity: not a number a total can use.
+    if (!ok || !std::isfinite(result))
+        return false;
+    if (value)
         *value = result;
-    return ok;
+    return true;
 }
 
 } // namespace
@@ -71,14 +98,15 @@ bool ExtraChargeIsValid(const QString& text)
 SheetPrice ComputeSheetPrice(const WorkSheet& sheet, const PriceTable& prices, int discountPercent)
 {
     SheetPrice result;
-    const qint64 L = sheet.AreaLength;
-    const qint64 W = sheet.AreaWidth;
-    const qint64 H = sheet.AreaHeight;
-    const qint64 R = 2 * W + 2 * L;
+    // Floating point: stored dimensions can be large enough to overflow whole numbers.
+    const double L = sheet.AreaLength;
+    const double W = sheet.AreaWidth;
+    const double H = sheet.AreaHeight;
+    const double R = 2 * W + 2 * L;
 
     // 1. Area.
-    qint64 S = 0;
-    qint64 N = 0;
+    double S = 0;
+    double N = 0;
     switch (sheet.AreaWorkOn) {
     case AreaWork::WallsAndCeiling:
         S = R * H + L * W;
@@ -106,8 +134,8 @@ SheetPrice ComputeSheetPrice(const WorkSheet& sheet, const PriceTable& prices, i
     // 2. The priced lines: odd items for interior, even items for exterior.
     const bool interior = sheet.IntExt == IntExt::Interior;
     const int shift = interior ? 0 : 1;
-    const double s = double(S);
-    const double n = double(N);
+    const double s = S;
+    const double n = N;
     double A = 0;
     double B = 0;
     auto add = [&](int item, double quantity) {

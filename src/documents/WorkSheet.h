@@ -62,13 +62,13 @@ struct WorkSheet {
     QString AraNotes;                // strAraNotes, may hold CR LF line breaks
 
     // Computed by the pricing (PriceWorkSheet / ComputeTotals), never stored.
-    qint64 SquareFeet = 0;           // the "Area SQFT Totals" column
+    double SquareFeet = 0;           // the "Area SQFT Totals" column, a whole number
     double SheetTotal = 0;           // labour + material after discount and multiplier,
                                      // as held in general number form (15 significant digits)
 
     // The sheet total in general number form, up to 15 significant digits ("283.2").
     QString SheetTotalText() const;
-    QString SquareFeetText() const { return QString::number(SquareFeet); }
+    QString SquareFeetText() const { return QString::number(SquareFeet, 'f', 0); }
 };
 
 // A new sheet as the editor adds it: "Work Sheet " + its 1-based position, interior,
@@ -95,17 +95,17 @@ struct PriceTable {
     bool operator==(const PriceTable& other) const;
 };
 
-// The value of an extra charge text, read with the regional decimal separator.
-// Empty text gives 0. Open point, decided here: a text that does not read
-// as a number (a lone decimal separator, or text not typed in the editor) counts as 0;
-// ExtraChargeIsValid tells the editor so it may warn.
+// The value of an extra charge text: digits with at most one regional decimal
+// separator and an optional leading minus. Empty text gives 0. Open point, decided
+// here: any other text ("." alone, "1e3", "inf", text not typed in the editor) counts
+// as 0; ExtraChargeIsValid tells the editor so it may warn.
 double ExtraChargeValue(const QString& text);
 bool ExtraChargeIsValid(const QString& text);
 
 // The result of pricing one sheet.
 struct SheetPrice {
-    qint64 SquareFeet = 0;    // S
-    qint64 LinearFeet = 0;    // N
+    double SquareFeet = 0;    // S, whole
+    double LinearFeet = 0;    // N, whole
     double Labor = 0;         // A after discount and multiplier
     double Material = 0;      // B after discount and multiplier
     double LaborDiscount = 0; // d x A, taken before the multiplier (one copy of the area)

@@ -135,14 +135,36 @@ private slots:
         QFETCH(double, material);
 
         const SheetPrice price = PriceWorkSheet(sheet, seedPrices, 0);
-        QCOMPARE(price.SquareFeet, squareFeet);
-        QCOMPARE(price.LinearFeet, linearFeet);
+        QCOMPARE(price.SquareFeet, double(squareFeet));
+        QCOMPARE(price.LinearFeet, double(linearFeet));
         QCOMPARE(price.Labor, labor);
         QCOMPARE(price.Material, material);
         QCOMPARE(price.Total, price.Labor + price.Material);
-        QCOMPARE(sheet.SquareFeet, squareFeet);
+        QCOMPARE(sheet.SquareFeet, double(squareFeet));
         QCOMPARE(sheet.SheetTotal, price.Total);
         QCOMPARE(price.Discount(), 0.0);
+    }
+
+    void largeStoredDimensionsDoNotOverflow_data()
+    {
+        QTest::addColumn<int>("areaWork");
+        QTest::addColumn<QString>("squareFeet");
+        // R = 8e9, R x H = 1.6e19: beyond 64-bit whole numbers.
+        QTest::newRow("walls and ceiling") << int(AreaWork::WallsAndCeiling) << "20000000000000000000";
+        QTest::newRow("walls only") << int(AreaWork::WallsOnly) << "16000000000000000000";
+        QTest::newRow("one wall") << int(AreaWork::OneWallOnly) << "4000000000000000000";
+    }
+
+    void largeStoredDimensionsDoNotOverflow()
+    {
+        QFETCH(int, areaWork);
+        QFETCH(QString, squareFeet);
+        WorkSheet sheet = Sheet(0, areaWork, 2000000000, 2000000000, 2000000000, 1);
+        const SheetPrice price = PriceWorkSheet(sheet, seedPrices, 0);
+        QCOMPARE(sheet.SquareFeetText(), squareFeet);
+        QVERIFY(price.SquareFeet > 0);
+        QVERIFY(price.Labor > 0);
+        QVERIFY(price.Total > 0);
     }
 
     void kitchenSheetTotalText()
@@ -189,6 +211,21 @@ private slots:
         QTest::newRow("comma locale") << "de_DE" << "12,5" << 12.5 << true;
         QTest::newRow("lone separator counts as 0") << "en_US" << "." << 0.0 << false;
         QTest::newRow("words count as 0") << "en_US" << "abc" << 0.0 << false;
+        QTest::newRow("leading minus") << "en_US" << "-7.25" << -7.25 << true;
+        QTest::newRow("trailing separator") << "en_US" << "5." << 5.0 << true;
+        QTest::newRow("leading separator") << "en_US" << ".5" << 0.5 << true;
+        QTest::newRow("lone minus counts as 0") << "en_US" << "-" << 0.0 << false;
+        QTest::newRow("minus inside counts as 0") << "en_US" << "5-1" << 0.0 << false;
+        QTest::newRow("two separators count as 0") << "en_US" << "1.2.3" << 0.0 << false;
+        QTest::newRow("plus sign counts as 0") << "en_US" << "+5" << 0.0 << false;
+        QTest::newRow("inf counts as 0") << "en_US" << "inf" << 0.0 << false;
+        QTest::newRow("nan counts as 0") << "en_US" << "nan" << 0.0 << false;
+        QTest::newRow("exponent counts as 0") << "en_US" << "1e3" << 0.0 << false;
+        QTest::newRow("hexadecimal counts as 0") << "en_US" << "0x10" << 0.0 << false;
+        QTest::newRow("group separator counts as 0") << "en_US" << "1,000" << 0.0 << false;
+        QTest::newRow("point in a comma locale counts as 0") << "de_DE" << "12.5" << 0.0 << false;
+        QTest::newRow("digits beyond a double count as 0")
+            << "en_US" << QString(400, QLatin1Char('9')) << 0.0 << false;
     }
 
     void extraChargeText()
