@@ -2,6 +2,7 @@
 
 #include "app/Regional.h"
 #include "data/Database.h"
+#include "data/StoredReal.h"
 
 std::vector<PriceListRow> QueryPriceList(std::optional<int> documentNumber)
 {
@@ -76,9 +77,9 @@ double PriceFromText(const QString& text)
     return number.toDouble();
 }
 
-QString PriceEditText(const QString& storedText)
+QString PriceEditText(double storedPrice)
 {
-    QString text = storedText;
+    QString text = PlainDecimalText(storedPrice);
     text.replace(QLatin1Char('.'), Regional::DecimalSeparator());
     return text;
 }

@@ -32,5 +32,6 @@ void SavePriceItem(int itemNumber, double laborPrice, double materialPrice,
 // A typed price as a number: the locale's decimal separator (or a point) separates the
 // decimals; a text without any digit counts as 0.
 double PriceFromText(const QString& text);
-// The stored text of a price as the user edits it: the point becomes the locale's separator.
-QString PriceEditText(const QString& storedText);
+// A stored price as the user edits it: plain decimal digits (never an exponent, which
+// the key filter would turn into another number) with the locale's separator.
+QString PriceEditText(double storedPrice);

@@ -88,11 +88,19 @@ QString PreviewCaption(const AppState& state, int windowMode)
     }
 }
 
+QString PrintJobName(const AppState& state, int windowMode)
+{
+    const QString caption = PreviewCaption(state, windowMode);
+    const QLatin1String preview("Preview ");
+    return caption.startsWith(preview) ? caption.mid(preview.size()) : caption;
+}
+
 PrintRequest BuildPrintRequest(AppState& state, int windowMode, const PlannerPrintInfo& planner,
                                const TaxSalesPrintInfo& taxSales)
 {
     PrintRequest request;
     request.previewCaption = PreviewCaption(state, windowMode);
+    request.jobName = PrintJobName(state, windowMode);
     const DataFeed* list = state.listFeed;
     auto contract = [&] {
         ReportRun run{LoadReportLayout(ReportNames::Contract), {}};

@@ -27,6 +27,7 @@ struct TaxSalesPrintInfo {
 // The reports of one request, their parameters set and their feeds bound, ready to run.
 struct PrintRequest {
     QString previewCaption;
+    QString jobName; // the print queue's name for it: "Invoice 1042", "Customer List"
     std::vector<ReportRun> runs;
     std::vector<std::shared_ptr<DataFeed>> ownedFeeds;
 
@@ -42,6 +43,8 @@ PrintRequest BuildPrintRequest(AppState& state, int windowMode, const PlannerPri
 
 // The preview caption of a window mode.
 QString PreviewCaption(const AppState& state, int windowMode);
+// The name a printed job carries in the print queue: the caption without "Preview ".
+QString PrintJobName(const AppState& state, int windowMode);
 
 // The parameters of the list and text reports.
 void SetPlannerData(ReportLayout& layout, const PlannerPrintInfo& planner);

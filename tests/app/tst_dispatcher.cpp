@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 #include "app/DispatchModes.h"
 #include "app/gui/Dispatcher.h"
+#include "app/gui/FirstShow.h"
 #include "data/DatabaseError.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
@@ -31,6 +32,34 @@ public:
         });
     }
     ~ProbeWindow() override { --alive; }
+};
+
+// A window whose filling fails when it is first shown, as a list that cannot be read.
+class FailingFillWindow : public QDialog {
+public:
+    static inline int alive = 0;
+    FailingFillWindow(AppState&, QWidget* parent) : QDialog(parent) { ++alive; }
+    ~FailingFillWindow() override { --alive; }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QDialog::showEvent(event);
+        RunFirstShow(this, [] {
+            throw DatabaseError(11, QStringLiteral("SQLite Error 11 - database disk image is malformed"));
+        });
+    }
+};
+
+// Notes how many failing windows still existed when each error box came up.
+class WitnessPrompts : public ScriptedPrompts {
+public:
+    std::vector<int> windowsAtError;
+    void showError(const QString& text) override
+    {
+        windowsAtError.push_back(FailingFillWindow::alive);
+        ScriptedPrompts::showError(text);
+    }
 };
 
 using ModeRule = void (*)(AppState&);
@@ -103,6 +132,34 @@ private slots:
         QVERIFY(!ProbeWindow::ranModal);
         // The mode values were set before the window was attempted.
         QCOMPARE(state.windowMode, 3);
+    }
+
+    void errorWhileFillingIsShownOnceTheWindowIsGone_data()
+    {
+        QTest::addColumn<bool>("dispatched");
+        QTest::newRow("opened by the dispatcher") << true;
+        // A window shown some other way still reports its error itself.
+        QTest::newRow("shown directly") << false;
+    }
+
+    void errorWhileFillingIsShownOnceTheWindowIsGone()
+    {
+        QFETCH(bool, dispatched);
+        AppState state;
+        auto* witness = new WitnessPrompts;
+        std::unique_ptr<PromptService> previous = InstallPromptService(std::unique_ptr<PromptService>(witness));
+        const auto restore = qScopeGuard([&] { InstallPromptService(std::move(previous)); });
+        if (dispatched) {
+            QVERIFY(!Dispatcher::OpenModal<FailingFillWindow>(state, nullptr, nullptr));
+            QCOMPARE(witness->windowsAtError, std::vector<int>{0});
+        } else {
+            FailingFillWindow window(state, nullptr);
+            QCOMPARE(window.exec(), int(QDialog::Rejected));
+            QCOMPARE(witness->windowsAtError, std::vector<int>{1});
+        }
+        QCOMPARE(witness->texts(QStringLiteral("error")),
+                 QStringList{QStringLiteral("SQLite Error 11 - database disk image is malformed.")});
+        QCOMPARE(FailingFillWindow::alive, 0);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "FakeOpener.h"
 #include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/Clock.h"
@@ -7,7 +8,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
-#include <QDesktopServices>
 
 namespace {
 
@@ -41,15 +41,6 @@ QString storedMainMaximized()
     return db.exec(QStringLiteral("SELECT strFrmMainMaximized FROM tblAppPreferences WHERE intAppPreferencesIdNumber = 1;"))
         .columnText(0);
 }
-
-// Records what the desktop was asked to open instead of opening it.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 } // namespace
 
@@ -307,9 +298,7 @@ private slots:
     {
         TfrmMain window(state);
         window.show();
-        OpenedUrls opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
-        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+        FakeOpener opener;
 
         bool checked = false;
         QTimer::singleShot(0, [&] {
@@ -334,7 +323,7 @@ private slots:
         command(&window, "actAbout")->trigger();
         QVERIFY(checked);
         QVERIFY(window.findChildren<TfrmAbout*>().isEmpty());
-        QCOMPARE(opened.urls, QList<QUrl>{QUrl(QString::fromLatin1(kWebSiteAddress))});
+        QTRY_COMPARE(opener.opened(), QStringList{QString::fromLatin1(kWebSiteAddress)});
     }
 
     void helpFile()
@@ -349,13 +338,11 @@ private slots:
         }
         QVERIFY(QFile::copy(QStringLiteral(VELMAR_TEST_DATA_DIR "/../resources/help/velmarhelp.html"), HelpFilePath()));
         const auto removeHelp = qScopeGuard([] { QFile::remove(HelpFilePath()); });
-        OpenedUrls opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
-        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+        FakeOpener opener;
         ScopedPrompts prompts;
         command(&window, "actHelp")->trigger();
+        QTRY_COMPARE(opener.opened(), QStringList{HelpFilePath()});
         QVERIFY(prompts->shown.empty());
-        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(HelpFilePath())});
     }
 
     void restoreRefreshesWhatTheWindowShows()
@@ -383,6 +370,49 @@ private slots:
         QCOMPARE(prompts->texts(QStringLiteral("message")), QStringList{QStringLiteral("Restore of company database successful")});
         QCOMPARE(state.companySettings.CompanyData.CompName, QStringLiteral("Harbor Painting"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblRecurringLastPrinted"))->text(), QStringLiteral("3/14/2011"));
+    }
+
+    void closingAfterARestoreWritesThePreferencesInMemoryIntoTheRestoredFile()
+    {
+        QTemporaryDir folder;
+        {
+            // The backup holds preferences unlike the ones that will be in memory.
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("UPDATE tblAppPreferences SET strFrmMainMaximized = '-1', "
+                                   "strFrmInvoiceMaximized = '-1', strFrmPriceRibbonMinimized = '0' "
+                                   "WHERE intAppPreferencesIdNumber = 1;"));
+            db.exec(QStringLiteral("UPDATE tblCompanyInfo SET strCompName = 'Harbor Painting' WHERE intCompInfoID = 1;"));
+        }
+        state.preferences[PrefFrmMainMaximized] = false;
+        state.preferences[PrefFrmInvoiceMaximized] = false;
+        state.preferences[PrefFrmPriceRibbonMinimized] = true;
+        {
+            TfrmMain window(state);
+            window.show();
+            ScopedPrompts prompts;
+            prompts->files.push_back(folder.path());
+            command(&window, "actBackupCompanyData")->trigger();
+            {
+                Connection db = OpenDatabase();
+                db.exec(QStringLiteral("UPDATE tblCompanyInfo SET strCompName = 'Other' WHERE intCompInfoID = 1;"));
+            }
+            prompts->files.push_back(QDir(folder.path()).filePath(QStringLiteral("velmar7.db")));
+            command(&window, "actRestoreCompanyData")->trigger();
+            QCOMPARE(state.companySettings.CompanyData.CompName, QStringLiteral("Harbor Painting"));
+            // Restoring does not reload them: the window keeps what it had.
+            QVERIFY(!state.preferences[PrefFrmInvoiceMaximized]);
+            QVERIFY(!window.isMaximized());
+            QVERIFY(window.close());
+            QVERIFY(prompts->texts(QStringLiteral("error")).isEmpty());
+        }
+        Connection db = OpenDatabase();
+        Statement& row = db.exec(QStringLiteral(
+            "SELECT strFrmMainMaximized, strFrmInvoiceMaximized, strFrmPriceRibbonMinimized, "
+            "(SELECT strCompName FROM tblCompanyInfo) FROM tblAppPreferences WHERE intAppPreferencesIdNumber = 1;"));
+        QCOMPARE(row.columnText(3), QStringLiteral("Harbor Painting")); // the restored file
+        QCOMPARE(row.columnText(0), QStringLiteral("0"));
+        QCOMPARE(row.columnText(1), QStringLiteral("0"));
+        QCOMPARE(row.columnText(2), QStringLiteral("-1"));
     }
 };
 

@@ -487,6 +487,52 @@ private slots:
         QVERIFY(action(window, "actSave")->isEnabled());
     }
 
+    void footNotesAndAcceptanceAreStoredWithCrLf()
+    {
+        {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("UPDATE tblCompanyInvData SET strInvFootNote1 = ?, strInvFootNote2 = ?, "
+                                   "strAcceptanceInfo = ? WHERE intCompInvDataID = 1;"),
+                    {QStringLiteral("Thank you\r\nfor your business"), QStringLiteral("Written\nelsewhere"),
+                     QStringLiteral("I accept\r\nthe work")});
+        }
+        LoadCompanySettings(m_state.companySettings);
+        ScopedPrompts prompts;
+        TfrmCompanyInfo window(m_state);
+        window.show();
+        QCOMPARE(child<QPlainTextEdit>(window, "txtFtNote1")->toPlainText(), QStringLiteral("Thank you\nfor your business"));
+        QCOMPARE(child<QPlainTextEdit>(window, "txtAcceptanceInfo")->toPlainText(), QStringLiteral("I accept\nthe work"));
+        auto* note = child<QPlainTextEdit>(window, "txtFtNote3");
+        note->setFocus();
+        QTest::keyClicks(note, QStringLiteral("Net 30"));
+        QTest::keyClick(note, Qt::Key_Return);
+        QTest::keyClicks(note, QStringLiteral("No returns"));
+        action(window, "actSave")->trigger();
+
+        QCOMPARE(stored(QStringLiteral("strInvFootNote3")).toString(), QStringLiteral("Net 30\r\nNo returns"));
+        // Untouched texts go back byte for byte, whatever their line breaks.
+        QCOMPARE(stored(QStringLiteral("strInvFootNote1")).toString(), QStringLiteral("Thank you\r\nfor your business"));
+        QCOMPARE(stored(QStringLiteral("strInvFootNote2")).toString(), QStringLiteral("Written\nelsewhere"));
+        QCOMPARE(stored(QStringLiteral("strAcceptanceInfo")).toString(), QStringLiteral("I accept\r\nthe work"));
+        QCOMPARE(m_state.companySettings.InvData.FootNotes[3], QStringLiteral("Net 30\r\nNo returns"));
+    }
+
+    void acceptanceCountsItsLineBreaksAsStored()
+    {
+        TfrmCompanyInfo window(m_state);
+        window.show();
+        auto* acceptance = child<QPlainTextEdit>(window, "txtAcceptanceInfo");
+        acceptance->clear();
+        acceptance->setFocus();
+        // 124 + CR LF + 124 = 250 stored characters: full.
+        QTest::keyClicks(acceptance, QString(124, QLatin1Char('a')));
+        QTest::keyClick(acceptance, Qt::Key_Return);
+        QTest::keyClicks(acceptance, QString(124, QLatin1Char('b')));
+        QCOMPARE(acceptance->toPlainText().size(), 249);
+        QTest::keyClicks(acceptance, QStringLiteral("c"));
+        QCOMPARE(acceptance->toPlainText().size(), 249);
+    }
+
     void tenTermsMakeTheListFull()
     {
         ScopedPrompts prompts;

@@ -506,6 +506,84 @@ private slots:
         QVERIFY(prompts->shown.empty());
     }
 
+    void notesAreStoredWithCrLf_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("untouched CR LF stays") << "Gate code\r\n1234" << QString() << "Gate code\r\n1234";
+        // Written elsewhere with LF: left byte for byte until someone edits it.
+        QTest::newRow("untouched LF stays") << "Gate code\n1234" << QString() << "Gate code\n1234";
+        QTest::newRow("typed line break") << "Gate code" << "\nDog" << "Gate code\r\nDog";
+        QTest::newRow("edited LF text") << "Gate code\n1234" << "!" << "Gate code\r\n1234!";
+    }
+
+    void notesAreStoredWithCrLf()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        {
+            TrecCustomer c = *LoadCustomer(2);
+            c.Notes = stored;
+            SaveCustomer(c);
+        }
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("John Doe"));
+        auto* notes = child<QPlainTextEdit>(window, "txtCustNotes");
+        QCOMPARE(notes->toPlainText(), QString(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        notes->setFocus();
+        notes->moveCursor(QTextCursor::End);
+        // Without typing in the notes, another field is changed so Save is there.
+        if (typed.isEmpty())
+            QTest::keyClick(child<QSpinBox>(window, "SpinEditCustDiscount"), Qt::Key_Up);
+        for (const QChar c : typed) {
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(notes, Qt::Key_Return);
+            else
+                QTest::keyClicks(notes, QString(c));
+        }
+        action(window, "actSave")->trigger();
+        QCOMPARE(LoadCustomer(2)->Notes, saved);
+    }
+
+    void notesCountTheirLineBreaksAsStored()
+    {
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        action(window, "actNewCustomer")->trigger();
+        auto* notes = child<QPlainTextEdit>(window, "txtCustNotes");
+        notes->setFocus();
+        // 124 + CR LF + 124 = 250 stored characters: full.
+        QTest::keyClicks(notes, QString(124, QLatin1Char('a')));
+        QTest::keyClick(notes, Qt::Key_Return);
+        QTest::keyClicks(notes, QString(124, QLatin1Char('b')));
+        QCOMPARE(notes->toPlainText().size(), 249);
+        QTest::keyClicks(notes, QStringLiteral("c"));
+        QCOMPARE(notes->toPlainText().size(), 249);
+        QTest::keyClick(notes, Qt::Key_Return);
+        QCOMPARE(notes->toPlainText().size(), 249);
+    }
+
+    void pickerCopiesNotesAsStored()
+    {
+        {
+            TrecCustomer c = *LoadCustomer(3);
+            c.Notes = QStringLiteral("Fast Pay\r\nCall first");
+            SaveCustomer(c);
+        }
+        m_state.editorOpen = true;
+        m_state.windowMode = 1;
+        ScopedPrompts prompts;
+        TfrmCustomer window(m_state);
+        window.show();
+        clickCustomer(window, QStringLiteral("Jane Doe"));
+        QCOMPARE(m_state.currentDocument.Header.CustNotes, QStringLiteral("Fast Pay\r\nCall first"));
+    }
+
     void pickerKeepsPrintingOffButAddsCustomers()
     {
         m_state.editorOpen = true;

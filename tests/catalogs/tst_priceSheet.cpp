@@ -286,6 +286,41 @@ private slots:
         QVERIFY(prompts->shown.empty());
     }
 
+    void aStoredPriceSurvivesEverySave_data()
+    {
+        QTest::addColumn<double>("price");
+        QTest::addColumn<QString>("field");
+        // The database's own text of 1e-05 is "1.0e-05", which the key filter read as 1.005.
+        QTest::newRow("1e-05") << 1e-05 << "0.00001";
+        QTest::newRow("1.5e-07") << 1.5e-07 << "0.00000015";
+        QTest::newRow("one tenth") << 0.1 << "0.1";
+        QTest::newRow("whole") << 5.0 << "5";
+        QTest::newRow("large") << 1234567.5 << "1234567.5";
+    }
+
+    void aStoredPriceSurvivesEverySave()
+    {
+        QFETCH(double, price);
+        QFETCH(QString, field);
+        {
+            Connection db = OpenDatabase();
+            db.exec(QStringLiteral("UPDATE tblPrices SET dbLbrPrc = ? WHERE intPrcItemNumID = 1;"), {price});
+        }
+        ScopedPrompts prompts;
+        TfrmPriceVelmar window(m_state);
+        window.show();
+        for (int save = 0; save < 3; ++save) {
+            chooseRow(window, 0);
+            QCOMPARE(child<QLineEdit>(window, "txtLaborPrice")->text(), field);
+            // Only the material is changed; the labour goes back as it came.
+            retype(child<QLineEdit>(window, "txtMatPrice"), QString::number(save + 1));
+            action(window, "actSave")->trigger();
+            QCOMPARE(stored("tblPrices", 1).labour, price);
+            QCOMPARE(stored("tblPrices", 1).material, double(save + 1));
+        }
+        QVERIFY(prompts->shown.empty());
+    }
+
     void priceTextToNumber_data()
     {
         QTest::addColumn<QString>("text");
@@ -307,7 +342,7 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const double parsed = PriceFromText(QStringLiteral("12,5"));
-        const QString edited = PriceEditText(QStringLiteral("0.21"));
+        const QString edited = PriceEditText(0.21);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(parsed, 12.5);
         QCOMPARE(edited, QStringLiteral("0,21"));

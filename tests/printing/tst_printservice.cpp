@@ -215,6 +215,8 @@ private slots:
         QCOMPARE(printedJobs, 1);
         const QString job = output.filePath(QStringLiteral("job1.pdf"));
         QCOMPARE(PrintTest::PdfInfo(job).value(QStringLiteral("Pages")), QStringLiteral("2"));
+        // The job is named after the document, not after the preview.
+        QCOMPARE(PrintTest::PdfInfo(job).value(QStringLiteral("Title")), QStringLiteral("Invoice 1042"));
         QVERIFY(PrintTest::PdfText(job, 1).contains(QStringLiteral("Invoice 1042")));
         QVERIFY(PrintTest::PdfText(job, 2).contains(QStringLiteral("Page 1 of\u2019 1")));
     }
@@ -291,10 +293,49 @@ private slots:
         const QString path = output.filePath(QStringLiteral("Invoice 1042.pdf"));
         service.pCreatePDFFile(path);
         service.pCreatePDFFile(path);
+        // A list window's mode does not leak into the document information.
         const auto info = PrintTest::PdfInfo(path);
         QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Invoice 1042"));
+        QCOMPARE(info.value(QStringLiteral("Author")), QStringLiteral("Harbor Painting"));
+        QCOMPARE(info.value(QStringLiteral("Subject")), QStringLiteral("Invoice"));
+        QCOMPARE(info.value(QStringLiteral("Keywords")), QStringLiteral("Invoice 1042"));
+        QCOMPARE(info.value(QStringLiteral("Creator")), QStringLiteral("Harbor Painting"));
         QCOMPARE(info.value(QStringLiteral("Producer")), QStringLiteral("Harbor Painting"));
         QVERIFY(PrintTest::PdfText(path).contains(QStringLiteral("Invoice Total")));
+    }
+
+    void printJobIsNamedAfterTheDocumentOrList_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("jobName");
+        QTest::newRow("invoice") << 1 << "Invoice" << "Invoice 1042";
+        QTest::newRow("credit") << 1 << "Credit" << "Credit 1042";
+        QTest::newRow("price sheet") << 2 << "Invoice" << "Price Sheet List";
+        QTest::newRow("customer list") << 3 << "Invoice" << "Customer List";
+        QTest::newRow("document list") << 8 << "Invoice" << "Invoice List";
+    }
+
+    void printJobIsNamedAfterTheDocumentOrList()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, kind);
+        QFETCH(QString, jobName);
+        TableFeed feed(FeedColumnNames(mode == 2   ? FeedNames::PriceSheet
+                                       : mode == 3 ? FeedNames::CustomerList
+                                                   : FeedNames::InvMaintenance),
+                       std::vector<QStringList>(3, {"1042"}));
+        state.listFeed = &feed;
+        state.windowMode = mode;
+        state.currentDocument.Header.InvName = kind;
+        TmodPrintData service(state);
+        service.printerProvider = [this] { return FilePrinter(); };
+        service.pPrint();
+        QCOMPARE(printedJobs, 1);
+        // A printer to file carries the job's name as the document title.
+        const auto info = PrintTest::PdfInfo(output.filePath(QStringLiteral("job1.pdf")));
+        QCOMPARE(info.value(QStringLiteral("Title")), jobName);
+        state.listFeed = nullptr;
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/Guard.h"
+#include "app/PromptService.h"
+#include "app/gui/FirstShow.h"
 
 #include <QDialog>
 #include <memory>
@@ -20,13 +22,20 @@ namespace Dispatcher {
 template <class Window, class... Args>
 bool OpenModal(AppState& state, void (*setModes)(AppState&), QWidget* parent, Args&&... args)
 {
-    return Guarded([&] {
+    QString failure;
+    const bool opened = Guarded([&] {
         if (setModes)
             setModes(state);
         const std::unique_ptr<Window> window =
             std::make_unique<Window>(state, parent, std::forward<Args>(args)...);
-        window->exec();
+        failure = ExecDispatched(*window);
     });
+    // The window is gone by now: its first-show error appears on its own.
+    if (!failure.isEmpty()) {
+        ShowError(failure);
+        return false;
+    }
+    return opened;
 }
 
 // A window gets its routine here when it is built; TfrmMain::pConnectCommands ties

@@ -2,6 +2,7 @@
 
 #include "app/Guard.h"
 #include "app/PromptService.h"
+#include "app/gui/FirstShow.h"
 #include "app/gui/TfrmSaving.h"
 
 #include <QCloseEvent>
@@ -23,8 +24,7 @@ void CatalogListDialog::showEvent(QShowEvent* event)
         return;
     m_shownOnce = true;
     // A window whose list cannot be read is not left open half filled.
-    if (!Guarded([this] { fillOnFirstShow(); }))
-        QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
+    RunFirstShow(this, [this] { fillOnFirstShow(); });
 }
 
 void CatalogListDialog::closeEvent(QCloseEvent* event)

@@ -1,5 +1,7 @@
 #include "catalogs/gui/PlainTextLimit.h"
 
+#include "data/LongText.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -17,15 +19,17 @@ PlainTextLimit::PlainTextLimit(QPlainTextEdit* field, int maxChars, int maxLines
 
 bool PlainTextLimit::fits(const QString& text, int maxChars, int maxLines)
 {
-    if (maxChars > 0 && text.size() > maxChars)
+    if (maxChars > 0 && LongText::StoredLength(text) > maxChars)
         return false;
     if (maxLines > 0 && text.count(QLatin1Char('\n')) + 1 > maxLines)
         return false;
     return true;
 }
 
-void PlainTextLimit::setText(const QString& text)
+void PlainTextLimit::setText(const QString& storedText)
 {
+    const QString text = LongText::ToWidget(storedText);
+    m_stored = storedText;
     m_restoring = true;
     m_field->setPlainText(text);
     m_accepted = text;
@@ -34,13 +38,19 @@ void PlainTextLimit::setText(const QString& text)
     emit changed();
 }
 
+QString PlainTextLimit::storedText() const
+{
+    return LongText::ForSave(m_stored, m_field->toPlainText());
+}
+
 void PlainTextLimit::onChange()
 {
     if (m_restoring)
         return;
     const QString text = m_field->toPlainText();
     // Shortening a text that came in too long is always allowed.
-    const bool shorter = text.size() < m_accepted.size() && !fits(m_accepted, m_maxChars, m_maxLines);
+    const bool shorter = LongText::StoredLength(text) < LongText::StoredLength(m_accepted)
+        && !fits(m_accepted, m_maxChars, m_maxLines);
     if (shorter || fits(text, m_maxChars, m_maxLines)) {
         m_accepted = text;
         if (m_keepsNoUndo)

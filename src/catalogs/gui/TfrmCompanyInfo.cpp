@@ -235,8 +235,8 @@ CompanySettings TfrmCompanyInfo::settingsFromControls() const
     for (int i = 0; i < kMaxPaymentTerms; ++i)
         d.PaymentTerms[std::size_t(i)] = i < terms.size() ? terms.at(i) : QString();
     for (std::size_t i = 0; i < 3; ++i)
-        d.FootNotes[i + 1] = m_txtFtNote[i]->toPlainText();
-    d.AcceptanceText = m_txtAcceptanceInfo->toPlainText();
+        d.FootNotes[i + 1] = m_footNoteLimits[i]->storedText();
+    d.AcceptanceText = m_acceptanceLimit->storedText();
     d.AcceptanceColor = m_acceptanceColor;
     d.EstimateValidDays = m_spinEditNumEstDays->value();
     d.DepositPercent = m_spinEditDepPercent->value();

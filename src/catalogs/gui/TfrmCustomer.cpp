@@ -464,7 +464,7 @@ TrecCustomer TfrmCustomer::customerFromControls() const
     c.TaxExempt = m_ckbxTaxExempt->isChecked();
     c.PaymentTerms = m_cmbPaymentTerms->currentText();
     c.Discount = m_SpinEditCustDiscount->value();
-    c.Notes = m_txtCustNotes->toPlainText();
+    c.Notes = m_notesLimit->storedText();
     return c;
 }
 

@@ -192,8 +192,9 @@ void TfrmPriceVelmar::lstPriceClick()
         return;
     const int row = current.row();
     m_txtPriceItmDiscription->setText(m_model->cellText(row, PriceListModel::Description));
-    m_txtLaborPrice->setText(PriceEditText(m_model->cellText(row, PriceListModel::LabPrice)));
-    m_txtMatPrice->setText(PriceEditText(m_model->cellText(row, PriceListModel::MatPrice)));
+    const PriceListRow& item = m_model->rows().at(std::size_t(row));
+    m_txtLaborPrice->setText(PriceEditText(item.LaborPrice));
+    m_txtMatPrice->setText(PriceEditText(item.MaterialPrice));
     m_lblPriceItmID->setText(m_model->cellText(row, PriceListModel::PriceItmID));
 
     m_lstPrice->setEnabled(false);

@@ -90,7 +90,7 @@ void TmodPrintData::pPrint()
     if (pages.pages.empty())
         return;
 
-    printer->setDocName(request.previewCaption);
+    printer->setDocName(request.jobName);
     printer->setFullPage(true);
     const QSize first = pages.pages.front().size;
     printer->setPageSize(QPageSize(QSizeF(first.width() / double(kUnitsPerInch), first.height() / double(kUnitsPerInch)),
