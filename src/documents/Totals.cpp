@@ -126,6 +126,12 @@ void FoldIntoMonthlyTotals(Connection& db, CurrentDocument& document)
 {
     TrecInvHeader& header = document.Header;
     const TrecSavedData& saved = document.SavedData;
+    if (header.BlankForm) {
+        // A blank form carries no amounts, and its fill-in date is no date to fold into.
+        if (DocumentType::Is(header.InvName, DocumentType::Credit))
+            header.PaidInFull = false;
+        return;
+    }
     if (DocumentType::Is(header.InvName, DocumentType::Invoice)) {
         if (saved.PaidInFull)
             AddToMonthlyReport(db, saved.InvDate, saved.Amounts.negated());

@@ -36,7 +36,8 @@ void AddToMonthlyReport(const QString& date, const MonthlyAmounts& amounts);
 // document with its snapshot: an Invoice takes back the snapshot's amounts when the
 // snapshot was paid in full and adds the current ones when PaidInFull is set; a Credit
 // adds back a previous credit (snapshot kind Credit), subtracts the current amounts and
-// clears PaidInFull; other kinds change nothing. SaveDocument calls it first, inside
-// its transaction; the overload on its own connection is for callers outside a save.
+// clears PaidInFull; other kinds change nothing, and neither does a blank form of any
+// kind. SaveDocument calls it first, inside its transaction; the overload on its own
+// connection is for callers outside a save.
 void FoldIntoMonthlyTotals(Connection& db, CurrentDocument& document);
 void FoldIntoMonthlyTotals(CurrentDocument& document);

@@ -63,8 +63,8 @@ private slots:
                                 << QString::fromUtf8(hint) << enabled;
         };
         row("actNewInvoice", "New Invoice", "Create new Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
-        row("actInvoiceMaintenance", "Invoice Maintenance", "View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice", false);
-        row("actManualInvoice", "Manual Invoice", "Print hand write Invoices", false);
+        row("actInvoiceMaintenance", "Invoice Maintenance", "View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
+        row("actManualInvoice", "Manual Invoice", "Print hand write Invoices", true);
         row("actCustomerMaintenance", "Customer Maintenance", "Add new or edit Customer list", true);
         row("actCompanyMaintenance", "Company Maintenance", "Edit company information", true);
         row("actPriceSheet", "Price Sheet", "Add new or edit Price Items", true);
@@ -236,12 +236,12 @@ private slots:
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("btnPrintRecurring"))->isEnabled());
     }
 
-    void printRecurringNeedsTheRun()
+    void printRecurringHasItsRunBuiltIn()
     {
         addInvoiceHeader(QStringLiteral("Invoice"), QStringLiteral("-1"), 502);
         TfrmMain window(state);
         window.show();
-        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("btnPrintRecurring"))->isEnabled());
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("btnPrintRecurring"))->isEnabled());
     }
 
     void lastRecurringRunIsShownAsStored()

@@ -6,6 +6,9 @@
 #include "catalogs/gui/TfrmCompanyInfo.h"
 #include "catalogs/gui/TfrmCustomer.h"
 #include "catalogs/gui/TfrmPriceVelmar.h"
+#include "maintenance/gui/TfrmInvoiceMaintenance.h"
+#include "printing/ManualForms.h"
+#include "printing/gui/TfrmManualInvoice.h"
 #include "documents/EditorSession.h"
 #include "documents/gui/TfrmInvoiceNotes.h"
 #include "documents/gui/TfrmInvoiceVelmar.h"
@@ -36,6 +39,16 @@ void ShowPriceSheet(AppState& state, QWidget* parent)
 void ShowUpdate(AppState& state, QWidget* parent)
 {
     OpenModal<TfrmUpdate>(state, nullptr, parent);
+}
+
+void ShowInvoiceMaintenance(AppState& state, QWidget* parent)
+{
+    OpenModal<TfrmInvoiceMaintenance>(state, &SetMaintenanceModes, parent);
+}
+
+void ShowManualInvoice(AppState& state, QWidget* parent)
+{
+    OpenModal<TfrmManualInvoice>(state, &SetBlankFormModes, parent);
 }
 
 void ShowInvoiceEditor(AppState& state, QWidget* parent, bool isNew)

@@ -46,6 +46,9 @@ void ShowCompanyInfo(AppState& state, QWidget* parent);
 void ShowCustomers(AppState& state, QWidget* parent);
 void ShowPriceSheet(AppState& state, QWidget* parent);
 void ShowUpdate(AppState& state, QWidget* parent);
+// Invoice Maintenance, and the blank forms window on a prepared blank document.
+void ShowInvoiceMaintenance(AppState& state, QWidget* parent);
+void ShowManualInvoice(AppState& state, QWidget* parent);
 // The document editor on a new document (isNew) or on the saved document whose number
 // is in the current header. EditorOpen is set while it is open, clear afterwards.
 void ShowInvoiceEditor(AppState& state, QWidget* parent, bool isNew);

@@ -11,6 +11,7 @@
 #include "app/gui/TfrmSaving.h"
 #include "app/gui/ThemeIcons.h"
 #include "maintenance/RecurringStatus.h"
+#include "maintenance/gui/RecurringPrinting.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ TfrmMain::TfrmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_st
     pCreateRecurringBox();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     pConnectCommands();
+    m_recurringRun = [this] { pPrintRecurringInvoices(); };
 }
 
 QAction* TfrmMain::addCommand(const char* objectName, const QString& caption, QIcon icon)
@@ -170,6 +172,11 @@ void TfrmMain::pConnectCommands()
     route(actCompanyMaintenance, [this] { Dispatcher::ShowCompanyInfo(m_state, this); });
     route(actCustomerMaintenance, [this] { Dispatcher::ShowCustomers(m_state, this); });
     route(actPriceSheet, [this] { Dispatcher::ShowPriceSheet(m_state, this); });
+    route(actInvoiceMaintenance, [this] {
+        Dispatcher::ShowInvoiceMaintenance(m_state, this);
+        Guarded([this] { pEnablePrintRecurring(); });
+    });
+    route(actManualInvoice, [this] { Dispatcher::ShowManualInvoice(m_state, this); });
     route(actNewInvoice, [this] {
         Dispatcher::ShowInvoiceEditor(m_state, this, true);
         Guarded([this] { pEnablePrintRecurring(); });
@@ -250,8 +257,14 @@ void TfrmMain::pShowRecurringLastPrinted()
 
 void TfrmMain::pEnablePrintRecurring()
 {
-    const bool onList = CountRecurringInvoices() > 0;
-    btnPrintRecurring->setEnabled(onList && m_recurringRun);
+    btnPrintRecurring->setEnabled(CountRecurringInvoices() > 0);
+}
+
+void TfrmMain::pPrintRecurringInvoices()
+{
+    const QString runDate = PrintRecurringInvoices(m_state, ListViewRecurringNumber);
+    if (!runDate.isEmpty())
+        lblRecurringLastPrinted->setText(runDate);
 }
 
 void TfrmMain::pRefreshRecurring()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 
 struct AppState;
@@ -16,8 +17,10 @@ class TfrmMain : public QMainWindow {
 public:
     explicit TfrmMain(AppState& state, QWidget* parent = nullptr);
 
-    // The recurring run behind "Print Recurring"; without one the button stays disabled.
+    // Replaces the recurring run behind "Print Recurring" (pPrintRecurringInvoices).
     void setRecurringRun(std::function<void()> run);
+    // Issues every recurring invoice anew, one preview each, and shows the run's date.
+    void pPrintRecurringInvoices();
 
     // Shows the date of the last recurring run.
     void pShowRecurringLastPrinted();
@@ -45,6 +48,8 @@ private:
 
     AppState& m_state;
     std::function<void()> m_recurringRun;
+    // The numbers of the recurring invoices while a run goes on.
+    QStringList ListViewRecurringNumber;
     bool m_shown = false;
 
     QAction* actNewInvoice;

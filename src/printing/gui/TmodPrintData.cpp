@@ -74,21 +74,21 @@ DisplayDocument TmodPrintData::generate(const PrintRequest& request)
     return RunReports(request.runs, [&status](int page) { status.showPage(page); });
 }
 
-void TmodPrintData::pPrint()
+bool TmodPrintData::pPrint()
 {
     // The request is laid out only once a printer is there to take it.
     std::unique_ptr<QPrinter> printer = printerProvider ? printerProvider() : nullptr;
     if (!printer) {
         ShowInfo(QStringLiteral("No default printer is set up. Nothing was printed."));
-        return;
+        return false;
     }
     const PrintRequest request = buildRequest(m_state.windowMode);
     if (request.empty())
-        return;
+        return false;
     // Laying out is quick; the status counts the pages as they go to the printer.
     const DisplayDocument pages = RunReports(request.runs);
     if (pages.pages.empty())
-        return;
+        return false;
 
     printer->setDocName(request.jobName);
     printer->setFullPage(true);
@@ -99,7 +99,7 @@ void TmodPrintData::pPrint()
     QPainter painter;
     if (!painter.begin(printer.get())) {
         ShowInfo(QStringLiteral("The printer could not be started. Nothing was printed."));
-        return;
+        return false;
     }
     TfrmReportStatus status(kPrintingLine, m_window);
     status.show();
@@ -109,7 +109,7 @@ void TmodPrintData::pPrint()
         status.showPage(static_cast<int>(p) + 1);
         PaintDisplayPage(painter, pages.pages[p], printer->resolution());
     }
-    painter.end();
+    return painter.end();
 }
 
 void TmodPrintData::pPrintPreview()

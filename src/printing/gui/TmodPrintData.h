@@ -25,8 +25,9 @@ public:
     ~TmodPrintData() override;
 
     // The request of the current window mode on the default printer, without a dialog.
-    // Without a default printer a message says so and nothing is printed.
-    void pPrint();
+    // Without a default printer a message says so and nothing is printed. Returns whether
+    // pages went to the printer.
+    bool pPrint();
     // The request of the current window mode in a modal preview window; returns when
     // the window has closed.
     void pPrintPreview();
