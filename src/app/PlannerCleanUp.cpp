@@ -36,7 +36,7 @@ void CleanUpPlanner(const CleanUpProgress& progress)
         }
     } hideOnExit{progress};
 
-    const QDateTime cutOff(Today().addDays(-age), QTime(0, 0));
+    const QDateTime cutOff = Regional::WallClock(Today().addDays(-age));
     {
         // All or nothing: an unreadable row stops the clean-up before anything is gone.
         Transaction transaction(db);

@@ -63,7 +63,7 @@ QDateTime ParseDateTime(const QString& text)
     const QString trimmed = text.trimmed();
     const QDate dateOnly = ParseShortDate(trimmed);
     if (dateOnly.isValid())
-        return QDateTime(dateOnly, QTime(0, 0));
+        return WallClock(dateOnly);
     const int blank = trimmed.indexOf(QLatin1Char(' '));
     if (blank < 0)
         return QDateTime();
@@ -71,7 +71,14 @@ QDateTime ParseDateTime(const QString& text)
     const QTime time = Locale().toTime(trimmed.mid(blank + 1).trimmed(), LongTimeFormat());
     if (!date.isValid() || !time.isValid())
         return QDateTime();
-    return QDateTime(date, time);
+    return WallClock(date, time);
+}
+
+QDateTime WallClock(const QDate& date, const QTime& time)
+{
+    // UTC has no gaps: midnight in a zone that changes at midnight, or 2:30 AM on a
+    // spring-forward day, is still a valid value.
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QChar DecimalSeparator()

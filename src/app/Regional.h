@@ -26,7 +26,12 @@ QString FormatActivityDateTime(const QDateTime& moment);
 // Invalid date when the text is not a short date.
 QDate ParseShortDate(const QString& text);
 // Accepts the short date alone (midnight) or followed by a blank and the long time.
+// Stored date-time texts are wall-clock times without a zone: the result is that
+// wall-clock time held in UTC, so a time inside a local daylight-saving gap still reads
+// and days step without a zone shift. Compare it only with values made by WallClock().
 QDateTime ParseDateTime(const QString& text);
+// A wall-clock date and time as ParseDateTime gives it.
+QDateTime WallClock(const QDate& date, const QTime& time = QTime(0, 0));
 
 // Money: the amount in ten-thousandths, ties to the even neighbour.
 qint64 ToTenThousandths(double amount);

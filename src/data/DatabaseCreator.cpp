@@ -181,7 +181,7 @@ std::vector<SeedStatement> plannerRows(const QDate& today)
         "INSERT INTO tblPlanner(intActMasterID,intActYear,intActDayOfYear,strActStartDateTime,"
         "strActEndDateTime,strActivity,strActPriority,strActNote) VALUES (?,?,?,?,?,?,?,?);");
     auto at = [&](int days, int hour, int minute) {
-        return Regional::FormatActivityDateTime(QDateTime(today.addDays(days), QTime(hour, minute)));
+        return Regional::FormatActivityDateTime(Regional::WallClock(today.addDays(days), QTime(hour, minute)));
     };
     auto activity = [&](int master, int dayOffset, const QString& start, const QString& end,
                         const char* what, const char* priority, const char* note) {

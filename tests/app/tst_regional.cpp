@@ -21,8 +21,8 @@ private slots:
         QCOMPARE(Regional::ParseShortDate(QStringLiteral("3/14/2011")), QDate(2011, 3, 14));
         QVERIFY(!Regional::ParseShortDate(QStringLiteral("14.3.2011")).isValid());
         QCOMPARE(Regional::ParseDateTime(QStringLiteral("3/14/2011 5:00:00 PM")),
-                 QDateTime(QDate(2011, 3, 14), QTime(17, 0)));
-        QCOMPARE(Regional::ParseDateTime(QStringLiteral("3/14/2011")), QDateTime(QDate(2011, 3, 14), QTime(0, 0)));
+                 Regional::WallClock(QDate(2011, 3, 14), QTime(17, 0)));
+        QCOMPARE(Regional::ParseDateTime(QStringLiteral("3/14/2011")), Regional::WallClock(QDate(2011, 3, 14)));
     }
 
     void theCLocaleReadsAsUnitedStates()
