@@ -68,11 +68,11 @@ private slots:
         row("actCustomerMaintenance", "Customer Maintenance", "Add new or edit Customer list", true);
         row("actCompanyMaintenance", "Company Maintenance", "Edit company information", true);
         row("actPriceSheet", "Price Sheet", "Add new or edit Price Items", true);
-        row("actReport", "View Report", "View Reports", false);
+        row("actReport", "View Report", "View Reports", true);
         row("actBackupCompanyData", "Backup Company Data", "Backup company data", true);
         row("actRestoreCompanyData", "Restore Company Data", "Restore company data", true);
-        row("actContractWriter", "Contract Writer", "Add or edit company Contract", false);
-        row("actWarrantyWriter", "Warranty Writer", "Add or edit company Warranty", false);
+        row("actContractWriter", "Contract Writer", "Add or edit company Contract", true);
+        row("actWarrantyWriter", "Warranty Writer", "Add or edit company Warranty", true);
         row("actShowHidePlanner", "Planner", "", false);
         row("actUpdate", "Check for Updates", "", true);
         row("actHelp", "Help", "Open Morvane Velmar Kessa Help", true);

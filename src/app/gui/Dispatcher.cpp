@@ -6,6 +6,8 @@
 #include "catalogs/gui/TfrmCompanyInfo.h"
 #include "catalogs/gui/TfrmCustomer.h"
 #include "catalogs/gui/TfrmPriceVelmar.h"
+#include "reports/gui/TfrmReport.h"
+#include "texts/gui/TfrmTextEditor.h"
 #include "maintenance/gui/TfrmInvoiceMaintenance.h"
 #include "printing/ManualForms.h"
 #include "printing/gui/TfrmManualInvoice.h"
@@ -39,6 +41,23 @@ void ShowPriceSheet(AppState& state, QWidget* parent)
 void ShowUpdate(AppState& state, QWidget* parent)
 {
     OpenModal<TfrmUpdate>(state, nullptr, parent);
+}
+
+void ShowReport(AppState& state, QWidget* parent)
+{
+    OpenModal<TfrmReport>(state, &SetReportModes, parent);
+}
+
+void ShowContractWriter(AppState& state, QWidget* parent)
+{
+    state.contractMode = true;
+    OpenModal<TfrmTextEditor>(state, &SetDialogModes, parent);
+}
+
+void ShowWarrantyWriter(AppState& state, QWidget* parent)
+{
+    state.contractMode = false;
+    OpenModal<TfrmTextEditor>(state, &SetDialogModes, parent);
 }
 
 void ShowInvoiceMaintenance(AppState& state, QWidget* parent)

@@ -46,6 +46,11 @@ void ShowCompanyInfo(AppState& state, QWidget* parent);
 void ShowCustomers(AppState& state, QWidget* parent);
 void ShowPriceSheet(AppState& state, QWidget* parent);
 void ShowUpdate(AppState& state, QWidget* parent);
+// The sales and tax report.
+void ShowReport(AppState& state, QWidget* parent);
+// The text editor on the contract or the warranty; each sets ContractMode first.
+void ShowContractWriter(AppState& state, QWidget* parent);
+void ShowWarrantyWriter(AppState& state, QWidget* parent);
 // Invoice Maintenance, and the blank forms window on a prepared blank document.
 void ShowInvoiceMaintenance(AppState& state, QWidget* parent);
 void ShowManualInvoice(AppState& state, QWidget* parent);

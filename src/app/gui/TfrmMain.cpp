@@ -172,6 +172,9 @@ void TfrmMain::pConnectCommands()
     route(actCompanyMaintenance, [this] { Dispatcher::ShowCompanyInfo(m_state, this); });
     route(actCustomerMaintenance, [this] { Dispatcher::ShowCustomers(m_state, this); });
     route(actPriceSheet, [this] { Dispatcher::ShowPriceSheet(m_state, this); });
+    route(actReport, [this] { Dispatcher::ShowReport(m_state, this); });
+    route(actContractWriter, [this] { Dispatcher::ShowContractWriter(m_state, this); });
+    route(actWarrantyWriter, [this] { Dispatcher::ShowWarrantyWriter(m_state, this); });
     route(actInvoiceMaintenance, [this] {
         Dispatcher::ShowInvoiceMaintenance(m_state, this);
         Guarded([this] { pEnablePrintRecurring(); });
