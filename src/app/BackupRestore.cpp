@@ -83,6 +83,13 @@ QString KeptDatabasePath()
 void RemoveRestoreLeftovers()
 {
     RemovePartialCopies(DataFolder(), DatabaseFileName());
+    // The copy of the replaced database, when the restore was cut off while making it.
+    const QDir data(DataFolder());
+    const QString keptPrefix = QLatin1Char('.') + DatabaseFileName() + QStringLiteral(".before-restore-");
+    for (const QString& name : data.entryList({keptPrefix + QStringLiteral("*.partial")},
+                                              QDir::Files | QDir::Hidden | QDir::System))
+        if (IsPartialCopyOf(name, name.mid(1, name.size() - int(sizeof(".12345678.partial") - 1) - 1)))
+            QFile::remove(data.filePath(name));
     const QFileInfo live(DatabaseFileBehindPath());
     if (live.absolutePath() != QFileInfo(DatabasePath()).absolutePath())
         RemovePartialCopies(live.absolutePath(), live.fileName());

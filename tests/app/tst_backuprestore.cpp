@@ -447,8 +447,9 @@ private slots:
     void leftoversOfInterruptedCopiesAreRemoved()
     {
         const QStringList leftovers = {QStringLiteral(".velmar7.db.0123abcd.partial"),
-                                       QStringLiteral(".velmar7.db.ffffffff.partial")};
-        const QStringList others = {QStringLiteral(".velmar7.db.notours.partial"),
+                                       QStringLiteral(".velmar7.db.ffffffff.partial"),
+                                       QStringLiteral(".%1.0123abcd.partial").arg(kKeptName)};
+        const QStringList others = {QStringLiteral(".velmar7.db.notours.partial"), kKeptName,
                                     QStringLiteral(".CmpLogo.jpg.0123abcd.partial"),
                                     QStringLiteral("velmar7.db.0123abcd.partial")};
         for (const QString& name : leftovers + others)

@@ -62,15 +62,16 @@ while [ "$i" -lt "$pairs" ]; do
     a=$!
     "$worker" save "$backups" >"$work/b.log" 2>&1 &
     b=$!
-    sleep 1
-    a_running=0; b_running=0
-    kill -0 "$a" 2>/dev/null && a_running=1
-    kill -0 "$b" 2>/dev/null && b_running=1
+    sleep 2
+    # A refused start ends by itself with status 3; one still working dies of the kill (137).
     kill -9 "$a" "$b" 2>/dev/null
-    wait "$a" 2>/dev/null
-    wait "$b" 2>/dev/null
-    if [ $((a_running + b_running)) -ne 1 ]; then
-        echo "pair $i: $((a_running + b_running)) workers held the data folder"
+    wait "$a"; a_status=$?
+    wait "$b"; b_status=$?
+    refused=0
+    [ "$a_status" -eq 3 ] && refused=$((refused + 1))
+    [ "$b_status" -eq 3 ] && refused=$((refused + 1))
+    if [ "$refused" -ne 1 ]; then
+        echo "pair $i: $((2 - refused)) workers held the data folder (status $a_status and $b_status)"
         pair_faults=$((pair_faults + 1))
     fi
     if ! "$worker" check "$backups" >"$work/check.log" 2>&1; then
