@@ -73,7 +73,7 @@ private slots:
         row("actRestoreCompanyData", "Restore Company Data", "Restore company data", true);
         row("actContractWriter", "Contract Writer", "Add or edit company Contract", true);
         row("actWarrantyWriter", "Warranty Writer", "Add or edit company Warranty", true);
-        row("actShowHidePlanner", "Planner", "", false);
+        row("actShowHidePlanner", "Planner", "", true);
         row("actUpdate", "Check for Updates", "", true);
         row("actHelp", "Help", "Open Morvane Velmar Kessa Help", true);
         row("actAbout", "About Velmar Kessa", "", true);

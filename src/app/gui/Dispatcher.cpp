@@ -6,6 +6,8 @@
 #include "catalogs/gui/TfrmCompanyInfo.h"
 #include "catalogs/gui/TfrmCustomer.h"
 #include "catalogs/gui/TfrmPriceVelmar.h"
+#include "planner/gui/TfrmActivityEdit.h"
+#include "planner/gui/TfrmPlanner.h"
 #include "reports/gui/TfrmReport.h"
 #include "texts/gui/TfrmTextEditor.h"
 #include "maintenance/gui/TfrmInvoiceMaintenance.h"
@@ -41,6 +43,16 @@ void ShowPriceSheet(AppState& state, QWidget* parent)
 void ShowUpdate(AppState& state, QWidget* parent)
 {
     OpenModal<TfrmUpdate>(state, nullptr, parent);
+}
+
+void ShowPlanner(AppState& state, QWidget* parent)
+{
+    OpenModal<TfrmPlanner>(state, nullptr, parent);
+}
+
+void ShowActivityEdit(AppState& state, QWidget* parent, const TrecActivityEdit& activity)
+{
+    OpenModal<TfrmActivityEdit>(state, &SetDialogModes, parent, activity);
 }
 
 void ShowReport(AppState& state, QWidget* parent)

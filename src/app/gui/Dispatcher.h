@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Guard.h"
+#include "planner/ActivityStore.h"
 #include "app/PromptService.h"
 #include "app/gui/FirstShow.h"
 
@@ -46,6 +47,9 @@ void ShowCompanyInfo(AppState& state, QWidget* parent);
 void ShowCustomers(AppState& state, QWidget* parent);
 void ShowPriceSheet(AppState& state, QWidget* parent);
 void ShowUpdate(AppState& state, QWidget* parent);
+// The planner, and the activity editor it opens on one activity.
+void ShowPlanner(AppState& state, QWidget* parent);
+void ShowActivityEdit(AppState& state, QWidget* parent, const TrecActivityEdit& activity);
 // The sales and tax report.
 void ShowReport(AppState& state, QWidget* parent);
 // The text editor on the contract or the warranty; each sets ContractMode first.

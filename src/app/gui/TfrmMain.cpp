@@ -184,6 +184,7 @@ void TfrmMain::pConnectCommands()
         Dispatcher::ShowInvoiceEditor(m_state, this, true);
         Guarded([this] { pEnablePrintRecurring(); });
     });
+    route(actShowHidePlanner, [this] { Dispatcher::ShowPlanner(m_state, this); });
     route(actUpdate, [this] { Dispatcher::ShowUpdate(m_state, this); });
     route(actHelp, [] { OpenHelpFile(); });
     route(actAbout, [this] { Dispatcher::ShowAbout(m_state, this); });
