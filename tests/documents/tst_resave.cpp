@@ -30,7 +30,7 @@ PriceTable Distinct(double scale)
 {
     PriceTable prices;
     for (int item = 1; item <= PriceTable::ItemCount; ++item)
-        prices.set(item, scale * item + 0.125, scale / item);
+        prices.set(item, scale * item + 0.125, scale * item / 8);
     return prices;
 }
 
