@@ -37,9 +37,9 @@ private slots:
             << QStringLiteral("abcd") << kSmile << QStringLiteral("abcd");
         QTest::newRow("emoji with two units left fits") << QStringLiteral("abc") << kSmile
                                                         << QStringLiteral("abc") + kSmile;
-        QTest::newRow("paste cut inside an emoji") << QStringLiteral("a")
+        QTest::newRow("paste cut inside an emoji") << QStringLiteral("ab")
                                                    << QStringLiteral("bc") + kSmile + QStringLiteral("de")
-                                                   << QStringLiteral("abc");
+                                                   << QStringLiteral("abbc");
         QTest::newRow("plain text cut at the limit") << QString() << QStringLiteral("abcdefgh")
                                                      << QStringLiteral("abcde");
         QTest::newRow("accents and quotes as typed") << QString() << QStringLiteral("O'B\"é")
