@@ -504,6 +504,7 @@ private slots:
         QCOMPARE(child<QPlainTextEdit>(window, "txtAcceptanceInfo")->toPlainText(), QStringLiteral("I accept\nthe work"));
         auto* note = child<QPlainTextEdit>(window, "txtFtNote3");
         note->setFocus();
+        note->selectAll(); // typing replaces the seeded foot note
         QTest::keyClicks(note, QStringLiteral("Net 30"));
         QTest::keyClick(note, Qt::Key_Return);
         QTest::keyClicks(note, QStringLiteral("No returns"));
