@@ -185,6 +185,9 @@ private slots:
         }
         TfrmInvoiceNotes dialog(m_state);
         dialog.show();
+        // Shortcuts reach only the active window.
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* text = Find<QPlainTextEdit>(&dialog, "txtInvoiceNotes");
         text->moveCursor(QTextCursor::End);
         QTest::keyClick(text, Qt::Key_Return);

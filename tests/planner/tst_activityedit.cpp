@@ -244,15 +244,20 @@ private slots:
         QCOMPARE(m_state.dataChanged, saved);
     }
 
-    void withoutChangesItClosesWithoutAsking()
+    // Cancel first refreshes Save from the activity text, so an existing activity always
+    // asks; No closes and stores nothing.
+    void cancelOnAnUnchangedActivityAsksAndNoStoresNothing()
     {
         ScopedPrompts prompts;
+        prompts->answers.push_back(PromptAnswer::No);
         TfrmActivityEdit window(m_state, nullptr, existing());
         window.show();
         QTest::mouseClick(button(window, "tlbtnCancel"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
-        QVERIFY(prompts->shown.empty());
+        QCOMPARE(prompts->texts(QStringLiteral("yesnocancel")),
+                 QStringList{QStringLiteral("Do you want to save changes to this Activity?")});
         QVERIFY(!m_state.dataChanged);
+        QCOMPARE(storedCount(), 3);
     }
 
     void deleting_data()
@@ -266,6 +271,8 @@ private slots:
     {
         QFETCH(PromptAnswer, answer);
         QFETCH(int, left);
+        // The progress window of an earlier save keeps its first caption while it is up.
+        QTRY_VERIFY(!TfrmSaving::instance());
         TrecActivityEdit other;
         other.start = other.end = at(2011, 4, 1, 8);
         other.activity = QStringLiteral("Other");
@@ -319,12 +326,13 @@ private slots:
         window.show();
         auto* notes = child<QPlainTextEdit>(window, "txtActivityNotes");
         notes->setPlainText(QString(240, QLatin1Char('a')) + QStringLiteral("\n\n\n\n"));
+        notes->moveCursor(QTextCursor::End);
         QTest::keyClicks(notes, QStringLiteral("bcdef"));
         QCOMPARE(notes->toPlainText().size() + notes->toPlainText().count(QLatin1Char('\n')), 250);
-        QVERIFY(notes->toPlainText().endsWith(QStringLiteral("\n\n\n\nb")));
+        QVERIFY(notes->toPlainText().endsWith(QStringLiteral("\n\n\n\nbc")));
         QTest::keyClick(notes, Qt::Key_Backspace);
         QTest::keyClicks(notes, QStringLiteral("z"));
-        QVERIFY(notes->toPlainText().endsWith(QStringLiteral("\nz")));
+        QVERIFY(notes->toPlainText().endsWith(QStringLiteral("\n\n\n\nbz")));
     }
 
     // A wall-clock time inside the local spring-forward gap stays what it is.
