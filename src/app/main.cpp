@@ -16,11 +16,27 @@
 #include <QIcon>
 #include <QTextStream>
 
+#include <cstdio>
+
+namespace {
+
+// A scripted command's standard error carries its own messages, not the toolkit's notes
+// about the display-less platform it runs on; errors still get through.
+void KeepOnlyToolkitErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     // The commands run from scripts and cron jobs, where there may be no display at all.
-    if (RunsWithoutWindows(argc, argv))
+    if (RunsWithoutWindows(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(KeepOnlyToolkitErrors);
+    }
     QApplication app(argc, argv);
     NameApplication();
     QApplication::setApplicationVersion(VersionText());
