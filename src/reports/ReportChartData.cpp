@@ -8,12 +8,12 @@ namespace {
 
 enum class Amount { LaborSales, MaterialSales, LaborTax, MaterialTax, Sales, Tax };
 
-struct SetSpec {
+struct SetPlan {
     const char* name;
     Amount amount;
 };
 
-std::vector<SetSpec> SetsFor(ReportKind kind, bool summarised)
+std::vector<SetPlan> SetsFor(ReportKind kind, bool summarised)
 {
     if (summarised) {
         switch (kind) {
@@ -86,9 +86,9 @@ ReportChartData BuildReportChartData(const std::vector<ReportRow>& rows, ReportK
 {
     ReportChartData chart;
     chart.stacked = !summarised;
-    const std::vector<SetSpec> specs = SetsFor(kind, summarised);
-    for (const SetSpec& spec : specs)
-        chart.sets.push_back({QString::fromLatin1(spec.name), {}});
+    const std::vector<SetPlan> plans = SetsFor(kind, summarised);
+    for (const SetPlan& plan : plans)
+        chart.sets.push_back({QString::fromLatin1(plan.name), {}});
 
     QDate current;
     for (const ReportRow& row : rows) {
@@ -99,8 +99,8 @@ ReportChartData BuildReportChartData(const std::vector<ReportRow>& rows, ReportK
             for (ReportChartData::Set& set : chart.sets)
                 set.values.push_back(0.0);
         }
-        for (size_t i = 0; i < specs.size(); ++i)
-            chart.sets[i].values.back() += Contribution(row, specs[i].amount);
+        for (size_t i = 0; i < plans.size(); ++i)
+            chart.sets[i].values.back() += Contribution(row, plans[i].amount);
     }
     return chart;
 }
