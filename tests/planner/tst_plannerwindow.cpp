@@ -239,7 +239,6 @@ private slots:
 
     void monthsAndDays()
     {
-        QSKIP("Known failure, not yet mended: the window does not yet behave as this case expects.");
         addActivity(at(2012, 1, 10, 9), at(2012, 1, 10, 10), QStringLiteral("Next year"));
         SetClockForTesting(QDateTime(QDate(2011, 3, 31), QTime(10, 0)));
         m_state.companySettings.PlannerDefaultView = 2;
@@ -268,8 +267,10 @@ private slots:
         QCOMPARE(column(list(window), PlannerList::ColActivityStart), QStringList{"1/10/2012 9:00 AM"});
         QTest::mouseClick(calendar(window)->viewport(), Qt::LeftButton, {},
                           calendar(window)->visualItemRect(calendar(window)->item(0, 3)).center());
+        // January 2012 starts on a Sunday and ends on a Tuesday: Thursday of the last row is empty.
+        QCOMPARE(calendar(window)->item(5, 4)->text(), QString());
         QTest::mouseClick(calendar(window)->viewport(), Qt::LeftButton, {},
-                          calendar(window)->visualItemRect(calendar(window)->item(1, 0)).center());
+                          calendar(window)->visualItemRect(calendar(window)->item(5, 4)).center());
         QCOMPARE(window.selectedDate(), QDate(2012, 1, 10));
 
         // The today label returns to today, from the keyboard too.
@@ -281,7 +282,6 @@ private slots:
 
     void aRowOpensInTheEditorAndTheListFollowsItsSave()
     {
-        QSKIP("Known failure, not yet mended: the window does not yet behave as this case expects.");
         addActivity(at(2011, 3, 1, 9), at(2011, 3, 3, 17), QStringLiteral("Paint"));
         m_state.companySettings.PlannerDefaultView = 1;
         m_state.dataChanged = true;
@@ -301,7 +301,7 @@ private slots:
             child<QDateTimeEdit>(*editor, "dtPickerPlannerEndDateTime")->setDate(QDate(2011, 3, 4));
             QTest::mouseClick(child<QToolButton>(*editor, "tlbtnSave"), Qt::LeftButton);
         });
-        ClickListRow(list(window), 1);
+        ClickListRow(list(window), 1, PlannerList::ColActivity);
         QCOMPARE(seen, QStringLiteral("3/1/2011 9:00:00 AM - 3/3/2011 5:00:00 PM"));
         QVERIFY(!m_state.dataChanged);
         QCOMPARE(column(list(window), PlannerList::ColActivity), QStringList(4, QStringLiteral("Paint trim")));
@@ -311,7 +311,6 @@ private slots:
 
     void aNewActivityOpensOnTheSelectedDay()
     {
-        QSKIP("Known failure, not yet mended: the window does not yet behave as this case expects.");
         m_state.companySettings.PlannerDefaultView = 0;
         TfrmPlanner window(m_state);
         window.show();
@@ -334,7 +333,6 @@ private slots:
     // Delete answered No changes nothing, yet the planner reads the activities again.
     void deleteAnsweredNoStillRefreshes()
     {
-        QSKIP("Known failure, not yet mended: the window does not yet behave as this case expects.");
         addActivity(at(2011, 3, 2, 9), at(2011, 3, 2, 10), QStringLiteral("Today"));
         ScopedPrompts prompts;
         prompts->answers.push_back(PromptAnswer::No);
@@ -345,7 +343,7 @@ private slots:
             addActivity(at(2011, 3, 20, 9), at(2011, 3, 20, 10), QStringLiteral("Meanwhile"));
             QTest::mouseClick(child<QToolButton>(*modal, "tlbtnDelete"), Qt::LeftButton);
         });
-        ClickListRow(list(window), 0);
+        ClickListRow(list(window), 0, PlannerList::ColActivity);
         QCOMPARE(prompts->texts(), QStringList{"Delete this Activity from your list?"});
         QCOMPARE(column(list(window), PlannerList::ColActivity), QStringList{"Today"});
         QVERIFY(window.dayMarks().activity[QDate(2011, 3, 20).dayOfYear()]);
@@ -354,7 +352,6 @@ private slots:
 
     void anUnreadableRowIsReportedAndTheRestStillLists()
     {
-        QSKIP("Known failure, not yet mended: the window does not yet behave as this case expects.");
         addActivity(at(2011, 3, 2, 9), at(2011, 3, 2, 10), QStringLiteral("Fine"));
         OpenDatabase().exec(QStringLiteral(
             "INSERT INTO tblPlanner(intActMasterID,intActYear,intActDayOfYear,strActStartDateTime,strActEndDateTime,"
@@ -364,7 +361,7 @@ private slots:
         window.show();
         QCOMPARE(column(list(window), PlannerList::ColActivity), (QStringList{"Fine", "Odd"}));
         QCOMPARE(list(window)->topLevelItem(1)->text(PlannerList::ColActivityStart), QStringLiteral("02.03.2011 08:00"));
-        ClickListRow(list(window), 1);
+        ClickListRow(list(window), 1, PlannerList::ColActivity);
         QCOMPARE(prompts->texts(QStringLiteral("error")),
                  QStringList{"'02.03.2011 08:00' is not a valid date and time."});
         QVERIFY(window.isVisible());
@@ -410,7 +407,6 @@ private slots:
 
     void thePlannerCommandOpensThePlanner()
     {
-        QSKIP("Known failure, not yet mended: the window does not yet behave as this case expects.");
         TfrmMain main(m_state);
         main.show();
         QString opened;
