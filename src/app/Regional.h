@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 // The regional formats every stored date and every shown amount goes through.
 namespace Regional {
@@ -41,6 +42,10 @@ qint64 ToCents(double amount);
 double RoundForDisplay(double amount);
 // Currency text with the locale's symbol and two decimals ("$1,234.50").
 QString CurrencyText(double amount);
+// Reads a currency text as CurrencyText writes it in this locale back into cents.
+// Empty when the text is anything else (another locale's symbol or separators, more
+// than two decimals, stray characters, beyond 64 bits of cents).
+std::optional<qint64> ParseCurrencyCents(const QString& text);
 
 QChar DecimalSeparator();
 

@@ -136,4 +136,68 @@ QString CurrencyText(double amount)
     return QString(pattern).replace(at, one.size(), number);
 }
 
+std::optional<qint64> ParseCurrencyCents(const QString& text)
+{
+    const QLocale locale = Locale();
+    QString rest;
+    rest.reserve(text.size());
+    const QString symbol = locale.currencySymbol();
+    QString plain = text;
+    if (!symbol.isEmpty())
+        plain.remove(symbol);
+    for (const QChar c : std::as_const(plain)) {
+        if (!c.isSpace())
+            rest += c;
+    }
+
+    bool negative = false;
+    if (rest.startsWith(QLatin1Char('(')) && rest.endsWith(QLatin1Char(')'))) {
+        negative = true;
+        rest = rest.mid(1, rest.size() - 2);
+    } else if (rest.startsWith(locale.negativeSign()) || rest.startsWith(QLatin1Char('-'))) {
+        negative = true;
+        rest = rest.mid(rest.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1);
+    } else if (rest.endsWith(QLatin1Char('-'))) {
+        negative = true;
+        rest.chop(1);
+    }
+
+    QString whole = rest;
+    QString fraction;
+    const QString point = locale.decimalPoint();
+    const qsizetype at = rest.indexOf(point);
+    if (at >= 0) {
+        whole = rest.left(at);
+        fraction = rest.mid(at + point.size());
+        if (fraction.isEmpty() || fraction.size() > 2)
+            return std::nullopt;
+    }
+    // Group separators only where the locale puts them: every three digits from the point.
+    const QString group = locale.groupSeparator();
+    QStringList groups = group.isEmpty() ? QStringList{whole} : whole.split(group);
+    if (groups.size() > 1) {
+        if (groups.first().isEmpty() || groups.first().size() > 3)
+            return std::nullopt;
+        for (qsizetype i = 1; i < groups.size(); ++i) {
+            if (groups.at(i).size() != 3)
+                return std::nullopt;
+        }
+    }
+    const QString digits = groups.join(QString()) + fraction.leftJustified(2, locale.zeroDigit().at(0));
+    if (groups.join(QString()).isEmpty())
+        return std::nullopt;
+
+    constexpr qint64 limit = std::numeric_limits<qint64>::max();
+    qint64 cents = 0;
+    for (const QChar c : digits) {
+        const int value = c.digitValue();
+        if (value < 0)
+            return std::nullopt;
+        if (cents > (limit - value) / 10)
+            return std::nullopt;
+        cents = cents * 10 + value;
+    }
+    return negative ? -cents : cents;
+}
+
 } // namespace Regional

@@ -6,6 +6,8 @@
 #include "data/StoredReal.h"
 #include "documents/Totals.h"
 
+#include <QHash>
+#include <QSet>
 #include <sqlite3.h>
 
 namespace {
@@ -355,4 +357,66 @@ void DeleteDocument(int invNumber)
 void DeleteDocument(const CurrentDocument& document)
 {
     DeleteDocument(document.Header.InvNumber);
+}
+
+std::vector<DocumentSummary> RecentlySavedDocuments(int count)
+{
+    std::vector<DocumentSummary> found;
+    if (count <= 0)
+        return found;
+    Connection db = OpenDatabase();
+    // Newest sheet rows first: the scan stops as soon as enough documents are named.
+    Statement& sheets = db.prepare(QStringLiteral(
+        "SELECT intInvNumber FROM tblInvData ORDER BY intInvDataID DESC;"));
+    QSet<qint64> seen;
+    bool moreSheets = true;
+    while (int(found.size()) < count && moreSheets) {
+        std::vector<qint64> batch;
+        while (int(batch.size()) < count - int(found.size())) {
+            moreSheets = sheets.next();
+            if (!moreSheets)
+                break;
+            const qint64 number = sheets.columnInt(0);
+            if (!seen.contains(number)) {
+                seen.insert(number);
+                batch.push_back(number);
+            }
+        }
+        if (batch.empty())
+            break;
+
+        // The headers of the whole batch in one pass; sheets left behind by a header
+        // that is gone name no document, and the next batch makes up for them.
+        QString sql = QStringLiteral("SELECT intInvNumber,strInvName,strCustFullName,strCustCmpnyName,"
+                                     "strInvDate,strInvTotal FROM tblInvHeader WHERE intInvNumber IN (");
+        std::vector<QVariant> values;
+        for (const qint64 number : batch) {
+            sql += values.empty() ? QStringLiteral("?") : QStringLiteral(",?");
+            values.emplace_back(number);
+        }
+        sql += QStringLiteral(");");
+        Statement& headers = db.prepare(sql);
+        headers.bindAll(values);
+        QHash<qint64, DocumentSummary> byNumber;
+        while (headers.next()) {
+            const qint64 number = headers.columnInt(0);
+            if (byNumber.contains(number))
+                continue;
+            DocumentSummary summary;
+            summary.InvNumber = int(number);
+            summary.InvName = headers.columnText(1);
+            summary.CustFullName = headers.columnText(2);
+            summary.CustCmpnyName = headers.columnText(3);
+            summary.InvDate = headers.columnText(4);
+            summary.InvTotal = headers.columnText(5);
+            byNumber.insert(number, summary);
+        }
+        headers.reset();
+        for (const qint64 number : batch) {
+            const auto it = byNumber.constFind(number);
+            if (it != byNumber.constEnd())
+                found.push_back(*it);
+        }
+    }
+    return found;
 }

@@ -3,6 +3,7 @@
 #include "documents/CurrentDocument.h"
 
 #include <functional>
+#include <vector>
 
 class Connection;
 
@@ -57,3 +58,19 @@ void SaveDocument(CurrentDocument& document, const SaveHooks& hooks = {});
 // alone, the document in memory is untouched, and the number is never handed out again.
 void DeleteDocument(const CurrentDocument& document);
 void DeleteDocument(int invNumber);
+
+// A saved document as lists of documents show it: the stored texts, unconverted.
+struct DocumentSummary {
+    int InvNumber = 0;
+    QString InvName;       // strInvName
+    QString CustFullName;  // strCustFullName
+    QString CustCmpnyName; // strCustCmpnyName
+    QString InvDate;       // strInvDate
+    QString InvTotal;      // strInvTotal
+};
+
+// The `count` documents saved last, the latest first. Every save rewrites a document's
+// work sheet rows, so the newest sheet rows tell the order of the saves; documents
+// stored without a sheet (blank forms) and in-place conversions are not saves here.
+// Reads a few rows from the end of tblInvData and one pass over the headers.
+std::vector<DocumentSummary> RecentlySavedDocuments(int count);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/DocumentStorage.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -54,5 +56,9 @@ QString InfoText(const QString& paidInFull, const QString& recurring);
 // connection; rows come in the order the database returns them. The text is matched as
 // typed from the start of the field: quotes, '%' and '_' are plain characters.
 std::vector<Row> QuerySavedInvoices(int type, int search, const QString& text);
+
+// The invoices the "View\Edit\Print Unpaid Invoices" list holds (neither paid in full nor
+// recurring), with their dates, in the order the database returns them.
+std::vector<DocumentSummary> UnpaidInvoices();
 
 } // namespace Maintenance

@@ -71,6 +71,58 @@ private slots:
         QFETCH(qint64, cents);
         QCOMPARE(Regional::ToCents(amount), cents);
     }
+
+    // Stored totals are currency texts; reading one back must give its cents or nothing,
+    // never a misread amount.
+    void currencyTextReadsBack_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<qint64>("cents");
+        QTest::newRow("grouped") << "en_US" << "$1,234.50" << true << qint64(123450);
+        QTest::newRow("cents only") << "en_US" << "$0.05" << true << qint64(5);
+        QTest::newRow("negative in brackets") << "en_US" << "($5.00)" << true << qint64(-500);
+        QTest::newRow("minus sign") << "en_US" << "-$5.00" << true << qint64(-500);
+        QTest::newRow("surrounding blanks") << "en_US" << " $12.00 " << true << qint64(1200);
+        QTest::newRow("other locale") << "de_DE" << QString::fromUtf8("-1.234,50 €") << true << qint64(-123450);
+        QTest::newRow("de_DE text under en_US") << "en_US" << QString::fromUtf8("12,50 €") << false << qint64(0);
+        QTest::newRow("swapped separators") << "en_US" << "$1.234,50" << false << qint64(0);
+        QTest::newRow("three decimals") << "en_US" << "$12.345" << false << qint64(0);
+        QTest::newRow("misplaced group") << "en_US" << "$12,34.00" << false << qint64(0);
+        QTest::newRow("words") << "en_US" << "Paid In Full" << false << qint64(0);
+        QTest::newRow("empty") << "en_US" << "" << false << qint64(0);
+        QTest::newRow("symbol alone") << "en_US" << "$" << false << qint64(0);
+        QTest::newRow("beyond 64 bits") << "en_US" << "$100,000,000,000,000,000,000.00" << false << qint64(0);
+    }
+    void currencyTextReadsBack()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(bool, readable);
+        QFETCH(qint64, cents);
+        QLocale::setDefault(QLocale(locale));
+        const std::optional<qint64> read = Regional::ParseCurrencyCents(text);
+        QCOMPARE(read.has_value(), readable);
+        if (readable)
+            QCOMPARE(*read, cents);
+    }
+
+    void writtenAmountsReadBackToTheirCents_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::newRow("zero") << 0.0;
+        QTest::newRow("ties up at the third decimal") << 2.675;
+        QTest::newRow("negative") << -1234.5;
+        QTest::newRow("millions") << 9876543.21;
+    }
+    void writtenAmountsReadBackToTheirCents()
+    {
+        QFETCH(double, amount);
+        const std::optional<qint64> read = Regional::ParseCurrencyCents(Regional::CurrencyText(amount));
+        QVERIFY(read.has_value());
+        QCOMPARE(*read, Regional::ToCents(amount));
+    }
 };
 
 VELMAR_TEST_MAIN(TestCurrencyText)

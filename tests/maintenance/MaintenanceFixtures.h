@@ -41,8 +41,9 @@ inline WorkSheet Room(int position, const QString& name)
     return sheet;
 }
 
-// Saves a document under `s.number` (the counter is set to it first).
-inline void Save(AppState& state, const Saved& s)
+// Saves a document under `s.number` (the counter is set to it first) and gives it back
+// as saved, with its totals.
+inline CurrentDocument Save(AppState& state, const Saved& s)
 {
     SetCounter(s.number);
     CurrentDocument document;
@@ -64,6 +65,7 @@ inline void Save(AppState& state, const Saved& s)
         document.WorkSheets.push_back(Room(i + 1, QStringLiteral("Room %1 of %2").arg(i + 1).arg(s.number)));
     ComputeTotals(document, state.companySettings);
     SaveDocument(document);
+    return document;
 }
 
 // One stored header column of a document, as text.

@@ -45,9 +45,9 @@ void ShowUpdate(AppState& state, QWidget* parent)
     OpenModal<TfrmUpdate>(state, nullptr, parent);
 }
 
-void ShowPlanner(AppState& state, QWidget* parent)
+void ShowPlanner(AppState& state, QWidget* parent, const QDate& day)
 {
-    OpenModal<TfrmPlanner>(state, nullptr, parent);
+    OpenModal<TfrmPlanner>(state, nullptr, parent, day);
 }
 
 void ShowActivityEdit(AppState& state, QWidget* parent, const TrecActivityEdit& activity)

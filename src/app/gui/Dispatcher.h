@@ -47,8 +47,9 @@ void ShowCompanyInfo(AppState& state, QWidget* parent);
 void ShowCustomers(AppState& state, QWidget* parent);
 void ShowPriceSheet(AppState& state, QWidget* parent);
 void ShowUpdate(AppState& state, QWidget* parent);
-// The planner, and the activity editor it opens on one activity.
-void ShowPlanner(AppState& state, QWidget* parent);
+// The planner, on `day` when given, else on today; and the activity editor it opens on
+// one activity.
+void ShowPlanner(AppState& state, QWidget* parent, const QDate& day = QDate());
 void ShowActivityEdit(AppState& state, QWidget* parent, const TrecActivityEdit& activity);
 // The sales and tax report.
 void ShowReport(AppState& state, QWidget* parent);

@@ -8,6 +8,7 @@
 #include "app/Preferences.h"
 #include "app/ShellServices.h"
 #include "app/gui/Dispatcher.h"
+#include "app/gui/HomePage.h"
 #include "app/gui/TfrmSaving.h"
 #include "app/gui/ThemeIcons.h"
 #include "maintenance/RecurringStatus.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -148,16 +150,24 @@ void TfrmMain::pCreateRecurringBox()
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("pnlMain"));
-    auto* layout = new QVBoxLayout(central);
+    auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
     layout->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
-    layout->addStretch(1);
+    m_home = new HomePage(m_state, central);
+    // A window opened from the page can change the recurring list too.
+    connect(m_home, &HomePage::windowClosed, this, [this] { Guarded([this] { pEnablePrintRecurring(); }); });
+    layout->addWidget(m_home, 1);
     setCentralWidget(central);
 }
 
 void TfrmMain::route(QAction* command, std::function<void()> body)
 {
-    connect(command, &QAction::triggered, this, [body = std::move(body)] { body(); });
+    // Every command's window has closed when its body returns.
+    connect(command, &QAction::triggered, this, [this, body = std::move(body)] {
+        body();
+        pRefreshHome();
+    });
     command->setEnabled(true);
 }
 
@@ -236,6 +246,7 @@ void TfrmMain::showEvent(QShowEvent* event)
     HideProgress();
     pShowFormInformation();
     Guarded([this] { pRefreshRecurring(); });
+    m_home->refresh();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -277,6 +288,13 @@ void TfrmMain::pRefreshRecurring()
     pEnablePrintRecurring();
 }
 
+void TfrmMain::pRefreshHome()
+{
+    // Not after Exit: the program is ending.
+    if (isVisible())
+        m_home->refresh();
+}
+
 void TfrmMain::actRestoreCompanyDataExecute()
 {
     Guarded([this] {
@@ -297,4 +315,5 @@ void TfrmMain::btnPrintRecurringClick()
     // A database error ends the run in the general error box; what it saved stays.
     Guarded([this] { m_recurringRun(); });
     Guarded([this] { pRefreshRecurring(); });
+    pRefreshHome();
 }

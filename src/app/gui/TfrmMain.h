@@ -5,6 +5,7 @@
 #include <functional>
 
 struct AppState;
+class HomePage;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -42,6 +43,8 @@ private:
     void route(QAction* command, std::function<void()> body);
     void pShowFormInformation();
     void pRefreshRecurring();
+    // After a window has closed: what it changed shows on the home page.
+    void pRefreshHome();
 
     void actRestoreCompanyDataExecute();
     void btnPrintRecurringClick();
@@ -71,4 +74,6 @@ private:
 
     QLabel* lblRecurringLastPrinted;
     QPushButton* btnPrintRecurring;
+    // The free area beside the recurring box.
+    HomePage* m_home;
 };

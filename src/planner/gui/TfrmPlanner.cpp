@@ -50,7 +50,8 @@ QStringList ShortDayNamesFromSunday()
 
 } // namespace
 
-TfrmPlanner::TfrmPlanner(AppState& state, QWidget* parent) : QDialog(parent), m_state(state)
+TfrmPlanner::TfrmPlanner(AppState& state, QWidget* parent, const QDate& startDay)
+    : QDialog(parent), m_state(state), m_startDay(startDay)
 {
     setObjectName(QStringLiteral("frmPlanner"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -211,7 +212,7 @@ void TfrmPlanner::showEvent(QShowEvent* event)
                               ToQColor(settings.PlannerHeaderColor)});
     cmboPlannerType->setCurrentIndex(qBound(0, settings.PlannerDefaultView, 2));
     m_shownOnce = true;
-    m_selected = Today();
+    m_selected = m_startDay.isValid() ? m_startDay : Today();
     const bool filled = Guarded([this] {
         pSearchPlannerActivity(m_selected.year());
         pDrawCalendar();

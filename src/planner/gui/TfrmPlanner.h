@@ -22,7 +22,8 @@ class TodayLabel;
 class TfrmPlanner : public QDialog {
     Q_OBJECT
 public:
-    TfrmPlanner(AppState& state, QWidget* parent = nullptr);
+    // Opens on `startDay`, or on today when it is not given.
+    TfrmPlanner(AppState& state, QWidget* parent = nullptr, const QDate& startDay = QDate());
 
     QDate selectedDate() const { return m_selected; }
     const std::vector<ActivityRow>& listedRows() const { return m_rows; }
@@ -57,6 +58,7 @@ private:
     PlannerView view() const;
 
     AppState& m_state;
+    QDate m_startDay;
     QDate m_selected;
     DayMarks m_marks;
     std::vector<ActivityRow> m_rows;
