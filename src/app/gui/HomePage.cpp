@@ -29,7 +29,7 @@ QString Customer(const DocumentSummary& document)
 
 QString LongDate(const QDate& day)
 {
-    return Regional::Locale().toString(day, QStringLiteral("dddd, MMMM d, yyyy"));
+    return Regional::Locale().toString(day, QStringLiteral("dddd, MMMM d"));
 }
 
 // Times alone for an activity inside one day, both ends in full otherwise.
@@ -60,7 +60,8 @@ void FitToRows(QTreeWidget* list)
     int rows = 0;
     for (QTreeWidgetItemIterator it(list); *it; ++it)
         ++rows;
-    const int rowHeight = std::max(list->sizeHintForRow(0), list->fontMetrics().height() + 6);
+    const int hinted = list->sizeHintForRow(0);
+    const int rowHeight = hinted > 0 ? hinted : list->fontMetrics().height() + 4;
     const int header = list->isHeaderHidden() ? 0 : list->header()->sizeHint().height();
     list->setFixedHeight(header + std::max(rows, 1) * rowHeight + 2 * list->frameWidth() + 2);
 }
@@ -92,6 +93,8 @@ HomePage::HomePage(AppState& state, QWidget* parent) : QScrollArea(parent), m_st
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Tab stops at the entries, not at the page around them.
+    setFocusPolicy(Qt::NoFocus);
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("pnlHome"));
@@ -102,7 +105,7 @@ HomePage::HomePage(AppState& state, QWidget* parent) : QScrollArea(parent), m_st
 
     grpHomeDays = Section("grpHomeDays", page);
     grpHomeDays->setTitle(QStringLiteral("Planner"));
-    lstvwHomeDays = makeList("lstvwHomeDays", {QStringLiteral("Time"), QStringLiteral("Activity")},
+    lstvwHomeDays = makeList("lstvwHomeDays", {QStringLiteral("Time"), QStringLiteral("Activity")}, 1,
                              QStringLiteral("Select a day or an activity to open the planner on that day"));
     lstvwHomeDays->setHeaderHidden(true);
     auto* daysLayout = new QVBoxLayout(grpHomeDays);
@@ -119,7 +122,9 @@ HomePage::HomePage(AppState& state, QWidget* parent) : QScrollArea(parent), m_st
     lstvwHomeUnpaid = makeList("lstvwHomeUnpaid",
                                {QStringLiteral("Number"), QStringLiteral("Customer"), QStringLiteral("Date"),
                                 QStringLiteral("Age"), QStringLiteral("Total")},
-                               QStringLiteral("Select an unpaid Invoice to view, edit or print"));
+                               1, QStringLiteral("Select an unpaid Invoice to view, edit or print"));
+    // Amounts line up on the right, their heading with them.
+    lstvwHomeUnpaid->headerItem()->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     auto* unpaidFigures = new QFormLayout;
     unpaidFigures->addRow(QStringLiteral("Invoices:"), lblHomeUnpaidCount);
     unpaidFigures->addRow(QStringLiteral("Total:"), lblHomeUnpaidTotal);
@@ -153,7 +158,8 @@ HomePage::HomePage(AppState& state, QWidget* parent) : QScrollArea(parent), m_st
     lstvwHomeRecent = makeList("lstvwHomeRecent",
                                {QStringLiteral("Document"), QStringLiteral("Customer"), QStringLiteral("Date"),
                                 QStringLiteral("Total")},
-                               QStringLiteral("Select a document to view, edit or print"));
+                               1, QStringLiteral("Select a document to view, edit or print"));
+    lstvwHomeRecent->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     lblHomeNoRecent = new QLabel(QStringLiteral("No document has been saved yet."), grpHomeRecent);
     lblHomeNoRecent->setObjectName(QStringLiteral("lblHomeNoRecent"));
     auto* recentLayout = new QVBoxLayout(grpHomeRecent);
@@ -168,13 +174,15 @@ HomePage::HomePage(AppState& state, QWidget* parent) : QScrollArea(parent), m_st
     right->addWidget(grpHomeMonth);
     right->addWidget(grpHomeRecent);
     right->addStretch(1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    m_columns = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_columns->addLayout(left, 1);
+    m_columns->addLayout(right, 1);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lblHomeFailed);
-    layout->addLayout(columns, 1);
+    // Each column keeps its own height; the space below goes to the page's end.
+    layout->addLayout(m_columns);
+    layout->addStretch(1);
     setWidget(page);
 
     // Tab goes through the page in reading order.
@@ -183,7 +191,8 @@ HomePage::HomePage(AppState& state, QWidget* parent) : QScrollArea(parent), m_st
     setTabOrder(btnHomeReport, lstvwHomeRecent);
 }
 
-QTreeWidget* HomePage::makeList(const char* objectName, const QStringList& columns, const QString& hint)
+QTreeWidget* HomePage::makeList(const char* objectName, const QStringList& columns, int stretch,
+                                const QString& hint)
 {
     auto* list = new QTreeWidget;
     list->setObjectName(QLatin1String(objectName));
@@ -205,10 +214,21 @@ QTreeWidget* HomePage::makeList(const char* objectName, const QStringList& colum
     list->header()->setSectionsMovable(false);
     list->header()->setSectionsClickable(false);
     for (int column = 0; column < columns.size(); ++column)
-        list->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        list->header()->setSectionResizeMode(column, column == stretch ? QHeaderView::Stretch
+                                                                       : QHeaderView::ResizeToContents);
+    list->setIndentation(12);
     list->installEventFilter(this);
     connect(list, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { openEntry(item); });
     return list;
+}
+
+void HomePage::resizeEvent(QResizeEvent* event)
+{
+    // Two columns of lists need about this much; below it they would clip their text.
+    constexpr int twoColumnWidth = 860;
+    m_columns->setDirection(viewport()->width() >= twoColumnWidth ? QBoxLayout::LeftToRight
+                                                                  : QBoxLayout::TopToBottom);
+    QScrollArea::resizeEvent(event);
 }
 
 bool HomePage::eventFilter(QObject* watched, QEvent* event)
@@ -255,7 +275,7 @@ void HomePage::pShowDays()
     for (size_t i = 0; i < m_figures.days.size(); ++i) {
         const HomeDay& day = m_figures.days[i];
         auto* heading = new QTreeWidgetItem(lstvwHomeDays);
-        heading->setText(0, headings[i] + QStringLiteral(", ") + LongDate(day.day));
+        heading->setText(0, headings[i] + QStringLiteral(" – ") + LongDate(day.day));
         heading->setFirstColumnSpanned(true);
         QFont bold = heading->font(0);
         bold.setBold(true);
@@ -275,13 +295,15 @@ void HomePage::pShowDays()
             auto* item = new QTreeWidgetItem(heading);
             item->setText(0, ActivityTimes(row));
             item->setText(1, row.activity);
+            // The whole text, where the column cuts it short.
+            item->setToolTip(1, row.activity);
             item->setData(0, KindRole, DayEntry);
             item->setData(0, ValueRole, day.day);
             if (row.priority.trimmed() != QStringLiteral("0")) {
                 QFont font = item->font(1);
                 font.setBold(true);
                 item->setFont(1, font);
-                item->setToolTip(1, QStringLiteral("High priority"));
+                item->setToolTip(1, row.activity + QStringLiteral(" (high priority)"));
             }
         }
     }

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 
 struct AppState;
+class QBoxLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -34,9 +35,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QTreeWidget* makeList(const char* objectName, const QStringList& columns, const QString& hint);
+    // `stretch` is the column that takes the width the others leave.
+    QTreeWidget* makeList(const char* objectName, const QStringList& columns, int stretch, const QString& hint);
     void pShowFigures();
     void pShowDays();
     void pShowUnpaid();
@@ -48,6 +51,8 @@ private:
     AppState& m_state;
     HomeFigures m_figures;
     bool m_readable = false;
+    // Side by side when the page is wide enough, one above the other otherwise.
+    QBoxLayout* m_columns;
 
     QLabel* lblHomeFailed;
     QGroupBox* grpHomeDays;
