@@ -39,5 +39,8 @@ QString ExecDispatched(QDialog& window)
 {
     window.setProperty(kDispatched, true);
     window.exec();
+    // The window below gets the keyboard back even where no window manager hands it over.
+    if (QWidget* below = window.parentWidget(); below && below->isVisible())
+        below->window()->activateWindow();
     return window.property(kFailure).toString();
 }

@@ -30,6 +30,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -38,6 +39,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <functional>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -47,6 +49,29 @@
 namespace {
 
 constexpr int kModeCurrentDocument = 1;
+
+// Runs `open` for Enter or Return pressed in the watched widget, and keeps the key from
+// the dialog's default button.
+class EnterKeyFilter : public QObject {
+public:
+    EnterKeyFilter(QObject* parent, std::function<void()> open) : QObject(parent), m_open(std::move(open)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_open();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_open;
+};
 
 // Sets a flag for the lifetime of the object, so the window's own changes to its
 // controls are never taken as user edits.
@@ -105,6 +130,8 @@ TfrmInvoiceVelmar::TfrmInvoiceVelmar(AppState& state, QWidget* parent)
     m_pages->addTab(buildWorkSheetPage(), QStringLiteral("Work Sheet"));
     m_pages->tabBar()->hide();
     m_pages->setDocumentMode(true);
+    // Tab stops are the controls of the pages; the hidden tab bar must not take the focus.
+    m_pages->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_pages, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -123,7 +150,11 @@ TfrmInvoiceVelmar::TfrmInvoiceVelmar(AppState& state, QWidget* parent)
     connectHeaderControls();
     connectSheetControls();
 
-    // Tab order follows the visual order of each page.
+    // Tab order follows the visual order of each page. The tab bar stands for its tab
+    // widget: chaining the widget itself would chain its pages' controls into a loop, and
+    // as a stop of its own the widget would send Tab back to its tab bar.
+    m_workTabs->setFocusPolicy(Qt::NoFocus);
+    m_workTabs->tabBar()->setFocusPolicy(Qt::TabFocus); // the call above passed NoFocus on to it
     const QList<QWidget*> order = {
         btnAddCustomer, txtCustInformation, cmbPaymentTerms, SpinEditCustDiscount, txtCustPO,
         btnPaidDeposit, ckbxTaxExempt, txtcustTaxExemptNumber, ckbxTaxOption[0], ckbxTaxOption[1],
@@ -131,7 +162,7 @@ TfrmInvoiceVelmar::TfrmInvoiceVelmar(AppState& state, QWidget* parent)
         cmbFootNotes, txtInvoiceFootNotes, ckbxAddSignatureLine, ckbxPrintContract, ckbxPrintWarranty,
         btnAddWorkSheet, lstvwWorkSheetName, txtAreaName, m_intExt->button(0), m_intExt->button(1),
         m_areaWork->button(0), m_areaWork->button(1), m_areaWork->button(2), m_areaWork->button(3),
-        m_areaWork->button(4), m_workTabs, cmbxPrime, ckbxWash, ckbxSand, ckbxCaulk, ckbxMask,
+        m_areaWork->button(4), m_workTabs->tabBar(), cmbxPrime, ckbxWash, ckbxSand, ckbxCaulk, ckbxMask,
         SpinEditNumOfPaintCoats, SpinEditNumOfTrimCoats, SpinEditNumOfDoors, SpinEditNumOfDoorFrameTrim,
         SpinEditNumOfWindowFrameTrim, SpinEditNumOfClosets, ckbxHangWallpaper, ckbxRemoveWallpaper,
         ckbxHangBoarder, ckbxRemoveBoarder, txtExtraChargesLabor, txtExtraChargesMaterial,
@@ -242,7 +273,14 @@ void TfrmInvoiceVelmar::connectHeaderControls()
                 pSetNonSaveData();
         });
     connect(lstvwWorkSheetName, &QTreeWidget::itemClicked, this, [this] { lstvwWorkSheetNameClick(); });
-    connect(lstvwWorkSheetName, &QTreeWidget::itemActivated, this, [this] { lstvwWorkSheetNameClick(); });
+    // Enter chooses the row under the keyboard cursor, selected or not, as a click would.
+    lstvwWorkSheetName->installEventFilter(new EnterKeyFilter(lstvwWorkSheetName, [this] {
+        QTreeWidgetItem* item = lstvwWorkSheetName->currentItem();
+        if (!item)
+            return;
+        item->setSelected(true);
+        lstvwWorkSheetNameClick();
+    }));
 }
 
 void TfrmInvoiceVelmar::connectSheetControls()
