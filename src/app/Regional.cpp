@@ -61,17 +61,19 @@ QDate ParseShortDate(const QString& text)
 QDateTime ParseDateTime(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    const QDate dateOnly = ParseShortDate(trimmed);
-    if (dateOnly.isValid())
-        return WallClock(dateOnly);
+    // Date and time first: most stored texts have both, and a short date that holds
+    // blanks itself fails this split and is read whole below.
     const int blank = trimmed.indexOf(QLatin1Char(' '));
-    if (blank < 0)
-        return QDateTime();
-    const QDate date = ParseShortDate(trimmed.left(blank));
-    const QTime time = Locale().toTime(trimmed.mid(blank + 1).trimmed(), LongTimeFormat());
-    if (!date.isValid() || !time.isValid())
-        return QDateTime();
-    return WallClock(date, time);
+    if (blank > 0) {
+        const QDate date = ParseShortDate(trimmed.left(blank));
+        if (date.isValid()) {
+            const QTime time = Locale().toTime(trimmed.mid(blank + 1).trimmed(), LongTimeFormat());
+            if (time.isValid())
+                return WallClock(date, time);
+        }
+    }
+    const QDate dateOnly = ParseShortDate(trimmed);
+    return dateOnly.isValid() ? WallClock(dateOnly) : QDateTime();
 }
 
 QDateTime WallClock(const QDate& date, const QTime& time)

@@ -27,54 +27,41 @@ QDateTime ReadStored(const QString& text)
 
 } // namespace
 
-DayMarks SearchPlannerActivity(int year)
+namespace {
+
+constexpr const char* kRowColumns =
+    "SELECT strActStartDateTime,strActEndDateTime,strActivity,strActNote,intActMasterID,"
+    "intActDayOfYear,intActYear,strActPriority,intActID FROM tblPlanner ";
+
+ActivityRow ReadRow(Statement& rows)
 {
-    DayMarks marks;
-    Connection db = OpenDatabase();
-    // One pass gives both marks of every row.
-    Statement& rows = db.prepare(QStringLiteral(
-        "SELECT intActDayOfYear,strActPriority <> '0' FROM tblPlanner WHERE intActYear = ?;"));
-    rows.bind(1, year);
-    while (rows.next()) {
-        const qint64 day = rows.columnInt(0);
-        if (day < 1 || day > 366)
-            continue;
-        marks.activity[day] = true;
-        if (rows.columnInt(1) != 0)
-            marks.priority[day] = true;
-    }
-    return marks;
+    ActivityRow row;
+    row.startText = rows.columnText(0);
+    row.endText = rows.columnText(1);
+    row.activity = rows.columnText(2);
+    row.note = rows.columnText(3);
+    row.masterId = rows.columnInt(4);
+    row.dayOfYear = int(rows.columnInt(5));
+    row.year = int(rows.columnInt(6));
+    row.priority = rows.columnText(7);
+    row.activityId = rows.columnInt(8);
+    return row;
 }
 
-std::vector<ActivityRow> ListActivities(const DayRange& range, const DayMarks& marks, PlannerView view)
+void Mark(DayMarks& marks, int day, bool priority)
+{
+    if (day < 1 || day > 366)
+        return;
+    marks.activity[day] = true;
+    if (priority)
+        marks.priority[day] = true;
+}
+
+// The rows of the marked days of the range, in day order, then sorted by start.
+std::vector<ActivityRow> OrderListed(const DayRange& range, const DayMarks& marks,
+                                     std::map<int, std::vector<ActivityRow>>& byDay, PlannerView view)
 {
     std::vector<ActivityRow> list;
-    if (!range.first.isValid() || range.last < range.first)
-        return list;
-    // A range never leaves its month, so one query over its days of the year does.
-    const int year = range.first.year();
-    std::map<int, std::vector<ActivityRow>> byDay;
-    {
-        Connection db = OpenDatabase();
-        Statement& rows = db.prepare(QStringLiteral(
-            "SELECT strActStartDateTime,strActEndDateTime,strActivity,strActNote,intActMasterID,"
-            "intActDayOfYear,intActYear,strActPriority,intActID FROM tblPlanner "
-            "WHERE intActYear = ? AND intActDayOfYear BETWEEN ? AND ?;"));
-        rows.bindAll({year, range.first.dayOfYear(), range.last.dayOfYear()});
-        while (rows.next()) {
-            ActivityRow row;
-            row.startText = rows.columnText(0);
-            row.endText = rows.columnText(1);
-            row.activity = rows.columnText(2);
-            row.note = rows.columnText(3);
-            row.masterId = rows.columnInt(4);
-            row.dayOfYear = int(rows.columnInt(5));
-            row.year = int(rows.columnInt(6));
-            row.priority = rows.columnText(7);
-            row.activityId = rows.columnInt(8);
-            byDay[row.dayOfYear].push_back(std::move(row));
-        }
-    }
     for (QDate day = range.first; day <= range.last; day = day.addDays(1)) {
         if (!marks.activity[day.dayOfYear()])
             continue;
@@ -110,6 +97,76 @@ std::vector<ActivityRow> ListActivities(const DayRange& range, const DayMarks& m
     for (const Keyed& k : keyed)
         sorted.push_back(std::move(*k.row));
     return sorted;
+}
+
+bool ValidRange(const DayRange& range)
+{
+    return range.first.isValid() && range.last >= range.first;
+}
+
+} // namespace
+
+DayMarks SearchPlannerActivity(int year)
+{
+    DayMarks marks;
+    Connection db = OpenDatabase();
+    // One pass gives both marks of every row.
+    Statement& rows = db.prepare(QStringLiteral(
+        "SELECT intActDayOfYear,strActPriority <> '0' FROM tblPlanner WHERE intActYear = ?;"));
+    rows.bind(1, year);
+    while (rows.next())
+        Mark(marks, int(rows.columnInt(0)), rows.columnInt(1) != 0);
+    return marks;
+}
+
+YearActivities ReadYearActivities(int year)
+{
+    YearActivities found;
+    found.year = year;
+    Connection db = OpenDatabase();
+    // The last column marks priority exactly as the marks of SearchPlannerActivity do.
+    Statement& rows = db.prepare(QString::fromLatin1(kRowColumns).replace(
+                                     QStringLiteral(" FROM"), QStringLiteral(",strActPriority <> '0' FROM"))
+                                 + QStringLiteral("WHERE intActYear = ?;"));
+    rows.bind(1, year);
+    while (rows.next()) {
+        ActivityRow row = ReadRow(rows);
+        Mark(found.marks, row.dayOfYear, rows.columnInt(9) != 0);
+        found.rows.push_back(std::move(row));
+    }
+    return found;
+}
+
+std::vector<ActivityRow> ListActivities(const DayRange& range, const DayMarks& marks, PlannerView view)
+{
+    if (!ValidRange(range))
+        return {};
+    // A range never leaves its month, so one query over its days of the year does.
+    std::map<int, std::vector<ActivityRow>> byDay;
+    {
+        Connection db = OpenDatabase();
+        Statement& rows = db.prepare(QString::fromLatin1(kRowColumns)
+                                     + QStringLiteral("WHERE intActYear = ? AND intActDayOfYear BETWEEN ? AND ?;"));
+        rows.bindAll({range.first.year(), range.first.dayOfYear(), range.last.dayOfYear()});
+        while (rows.next()) {
+            ActivityRow row = ReadRow(rows);
+            byDay[row.dayOfYear].push_back(std::move(row));
+        }
+    }
+    return OrderListed(range, marks, byDay, view);
+}
+
+std::vector<ActivityRow> ListActivities(const DayRange& range, const YearActivities& year, PlannerView view)
+{
+    if (!ValidRange(range) || range.first.year() != year.year)
+        return {};
+    const int first = range.first.dayOfYear();
+    const int last = range.last.dayOfYear();
+    std::map<int, std::vector<ActivityRow>> byDay;
+    for (const ActivityRow& row : year.rows)
+        if (row.dayOfYear >= first && row.dayOfYear <= last)
+            byDay[row.dayOfYear].push_back(row);
+    return OrderListed(range, year.marks, byDay, view);
 }
 
 QString ListDateTimeText(const QString& storedText)

@@ -41,6 +41,17 @@ DayMarks SearchPlannerActivity(int year);
 // Rows whose start cannot be read sort after the others.
 std::vector<ActivityRow> ListActivities(const DayRange& range, const DayMarks& marks, PlannerView view);
 
+// Every row of a year with the marks of its days, read in one pass, so the planner
+// moves between the days and months of a year without reading the table again.
+struct YearActivities {
+    int year = 0;
+    DayMarks marks;
+    std::vector<ActivityRow> rows;
+};
+YearActivities ReadYearActivities(int year);
+// As above, from the rows of the range's year; empty for a range in another year.
+std::vector<ActivityRow> ListActivities(const DayRange& range, const YearActivities& year, PlannerView view);
+
 // The list's text of a stored date-time: short date, a blank and short time. A text
 // that cannot be read is shown as it is stored.
 QString ListDateTimeText(const QString& storedText);

@@ -224,6 +224,33 @@ private slots:
         QCOMPARE(listMonth(QDate(2011, 3, 1)).size(), size_t(5));
     }
 
+    // The planner lists from a year read once; it must mark and list exactly as the queries do.
+    void theYearReadOnceMarksAndListsAsTheQueries()
+    {
+        SaveActivity(activity(at(2011, 3, 15, 14), at(2011, 3, 15, 15), QStringLiteral("Afternoon")));
+        SaveActivity(activity(at(2011, 3, 14, 9), at(2011, 3, 16, 17), QStringLiteral("Long")));
+        TrecActivityEdit urgent = activity(at(2011, 3, 20, 8), at(2011, 3, 20, 9), QStringLiteral("Urgent"));
+        urgent.priority = true;
+        SaveActivity(urgent);
+        SaveActivity(activity(at(2011, 12, 31, 9), at(2012, 1, 1, 9), QStringLiteral("New Year")));
+        // Priority texts the program never writes: empty marks priority, NULL does not.
+        OpenDatabase().exec(QStringLiteral(
+            "INSERT INTO tblPlanner(intActMasterID,intActYear,intActDayOfYear,strActStartDateTime,strActEndDateTime,"
+            "strActivity,strActPriority,strActNote) VALUES (90,2011,80,'3/21/2011 8:00:00 AM','3/21/2011 9:00:00 AM',"
+            "'Empty','',''),(91,2011,81,'3/22/2011 8:00:00 AM','3/22/2011 9:00:00 AM','Null',NULL,'');"));
+        const YearActivities year = ReadYearActivities(2011);
+        const DayMarks marks = SearchPlannerActivity(2011);
+        for (int day = 1; day <= 366; ++day) {
+            QCOMPARE(year.marks.activity[day], marks.activity[day]);
+            QCOMPARE(year.marks.priority[day], marks.priority[day]);
+        }
+        QVERIFY(year.marks.priority[80] && !year.marks.priority[81]);
+        for (const QDate& day : {QDate(2011, 3, 15), QDate(2011, 3, 22), QDate(2011, 12, 31)})
+            for (PlannerView view : {PlannerView::Day, PlannerView::Week, PlannerView::Month})
+                QCOMPARE(listed(ListActivities(ViewRange(day, view), year, view)), listed(listMonth(day, view)));
+        QVERIFY(ListActivities(ViewRange(QDate(2012, 1, 1), PlannerView::Day), year, PlannerView::Day).empty());
+    }
+
     void aListedRowOpensAsItsActivity()
     {
         TrecActivityEdit saved = activity(at(2011, 3, 14, 9), at(2011, 3, 16, 17));

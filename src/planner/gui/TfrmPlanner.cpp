@@ -264,12 +264,12 @@ PlannerView TfrmPlanner::view() const
 
 void TfrmPlanner::pSearchPlannerActivity(int year)
 {
-    m_marks = SearchPlannerActivity(year);
+    m_year = ReadYearActivities(year);
 }
 
 void TfrmPlanner::pDrawCalendar()
 {
-    sgCalenderDay->showMonth(BuildCalendar(m_selected, m_marks), ShortDayNamesFromSunday(), m_selected.day());
+    sgCalenderDay->showMonth(BuildCalendar(m_selected, m_year.marks), ShortDayNamesFromSunday(), m_selected.day());
     pSelectDayInPlanner();
 }
 
@@ -286,7 +286,7 @@ void TfrmPlanner::pSelectDayInPlanner()
 void TfrmPlanner::pSHowDayPlannerActivity()
 {
     const PlannerView shown = view();
-    m_rows = ListActivities(ViewRange(m_selected, shown), m_marks, shown);
+    m_rows = ListActivities(ViewRange(m_selected, shown), m_year, shown);
     pSetColumnWidths();
     QList<QTreeWidgetItem*> items;
     items.reserve(int(m_rows.size()));

@@ -27,7 +27,7 @@ public:
 
     QDate selectedDate() const { return m_selected; }
     const std::vector<ActivityRow>& listedRows() const { return m_rows; }
-    const DayMarks& dayMarks() const { return m_marks; }
+    const DayMarks& dayMarks() const { return m_year.marks; }
 
     // Selects a date as a click in the calendar would (the date may lie in another month).
     void selectDate(const QDate& date);
@@ -60,7 +60,8 @@ private:
     AppState& m_state;
     QDate m_startDay;
     QDate m_selected;
-    DayMarks m_marks;
+    // The shown year's rows, read once per year and again after the editor changed data.
+    YearActivities m_year;
     std::vector<ActivityRow> m_rows;
     PlannerListFeed m_feed;
     ScopedListFeed m_feedInUse{m_state, &m_feed};
