@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins
   qt6-charts-dev libqt6opengl6-dev
   libgl-dev libsqlite3-dev libbenchmark-dev
-  fonts-liberation fontconfig adwaita-icon-theme
+  fonts-liberation fontconfig adwaita-icon-theme breeze-icon-theme
   poppler-utils qpdf libqpdf-dev
   xvfb xauth imagemagick
   libqt6svg6 librsvg2-bin desktop-file-utils appstream dpkg-dev hyperfine

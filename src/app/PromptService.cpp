@@ -24,14 +24,14 @@ PromptService& Prompts()
     return *installed();
 }
 
-PromptAnswer AskYesNo(const QString& text)
+PromptAnswer AskYesNo(const QString& text, PromptAnswer defaultAnswer)
 {
-    return Prompts().askYesNo(text);
+    return Prompts().askYesNo(text, defaultAnswer);
 }
 
-PromptAnswer AskYesNoCancel(const QString& text)
+PromptAnswer AskYesNoCancel(const QString& text, PromptAnswer defaultAnswer)
 {
-    return Prompts().askYesNoCancel(text);
+    return Prompts().askYesNoCancel(text, defaultAnswer);
 }
 
 void ShowInfo(const QString& text)

@@ -13,8 +13,9 @@ class PromptService {
 public:
     virtual ~PromptService() = default;
 
-    virtual PromptAnswer askYesNo(const QString& text) = 0;
-    virtual PromptAnswer askYesNoCancel(const QString& text) = 0;
+    // `defaultAnswer` is the button Enter presses.
+    virtual PromptAnswer askYesNo(const QString& text, PromptAnswer defaultAnswer) = 0;
+    virtual PromptAnswer askYesNoCancel(const QString& text, PromptAnswer defaultAnswer) = 0;
     // Information icon, OK.
     virtual void showInfo(const QString& text) = 0;
     // Plain box without icon, OK.
@@ -37,8 +38,10 @@ public:
 std::unique_ptr<PromptService> InstallPromptService(std::unique_ptr<PromptService> service);
 PromptService& Prompts();
 
-PromptAnswer AskYesNo(const QString& text);
-PromptAnswer AskYesNoCancel(const QString& text);
+// Enter gives the answer that changes nothing unless the caller names another: a
+// question that deletes or drops data must never do so by a reflex press of Enter.
+PromptAnswer AskYesNo(const QString& text, PromptAnswer defaultAnswer = PromptAnswer::No);
+PromptAnswer AskYesNoCancel(const QString& text, PromptAnswer defaultAnswer = PromptAnswer::Cancel);
 void ShowInfo(const QString& text);
 void ShowMessage(const QString& text);
 // The general error box; a full stop is appended when the text lacks one.

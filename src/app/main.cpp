@@ -8,6 +8,7 @@
 #include "app/gui/PdfCommand.h"
 #include "app/gui/TfrmMain.h"
 #include "app/gui/TfrmSaving.h"
+#include "app/gui/ThemeIcons.h"
 #include "app/gui/WidgetPromptService.h"
 #include "data/DatabaseError.h"
 #include "printing/gui/TmodPrintData.h"
@@ -55,7 +56,8 @@ int main(int argc, char* argv[])
     case CommandLineRequest::Action::OpenWindows:
         break;
     }
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/velmar.svg")));
+    // Our own window icon, and the same command icons whatever the desktop.
+    InstallIconTheme();
     QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
     InstallPromptService(std::make_unique<WidgetPromptService>());
 

@@ -17,6 +17,8 @@ public:
 
 protected:
     CatalogListModel(int columnCount, QString (*columnCaption)(int), QObject* parent);
+    // Amounts and numbers stand right aligned, under headers aligned alike.
+    virtual bool rightAligned(int /*column*/) const { return false; }
 
 private:
     const int m_columnCount;

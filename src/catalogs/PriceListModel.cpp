@@ -35,12 +35,9 @@ int PriceListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-QVariant PriceListModel::data(const QModelIndex& index, int role) const
+bool PriceListModel::rightAligned(int column) const
 {
-    if (role == Qt::TextAlignmentRole && index.isValid()
-        && (index.column() == LaborPrice || index.column() == MaterialPrice))
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    return CatalogListModel::data(index, role);
+    return column == LaborPrice || column == MaterialPrice;
 }
 
 QString PriceListModel::columnCaption(int column)

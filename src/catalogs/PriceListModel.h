@@ -18,11 +18,12 @@ public:
     const std::vector<PriceListRow>& rows() const { return m_rows; }
     QString cellText(int row, int column) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    // The prices stand right aligned.
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     static QString columnCaption(int column);
     static int columnWidth(int column);
+
+protected:
+    bool rightAligned(int column) const override;
 
 private:
     std::vector<PriceListRow> m_rows;

@@ -41,6 +41,11 @@ QString MaintenanceListModel::columnCaption(int column)
     return column >= 0 && column < ColumnCount ? QString::fromLatin1(captions[column]) : QString();
 }
 
+bool MaintenanceListModel::rightAligned(int column) const
+{
+    return column == Number || column == Total;
+}
+
 int MaintenanceListModel::columnWidth(int column)
 {
     static const int widths[] = {80, 125, 160, 160, 100, 80};

@@ -36,6 +36,10 @@ public:
     static QString columnCaption(int column);
     static int columnWidth(int column);
 
+protected:
+    bool rightAligned(int column) const override;
+
+public:
     // The same rows for the document list report.
     DataFeed* feed() { return &m_feed; }
 

@@ -35,6 +35,10 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     if (role == Qt::DisplayRole)
         return m_columns.titles[size_t(section)];
+    // Amount headers stand over their right-aligned amounts.
+    if (role == Qt::TextAlignmentRole)
+        return int((section >= ReportCol::Tax1 && section <= ReportCol::SalesTotal ? Qt::AlignRight : Qt::AlignLeft)
+                   | Qt::AlignVCenter);
     return {};
 }
 

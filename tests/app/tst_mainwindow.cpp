@@ -62,22 +62,23 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption)
                                 << QString::fromUtf8(hint) << enabled;
         };
-        row("actNewInvoice", "New Invoice", "Create new Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
-        row("actInvoiceMaintenance", "Invoice Maintenance", "View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
-        row("actManualInvoice", "Manual Invoice", "Print hand write Invoices", true);
-        row("actCustomerMaintenance", "Customer Maintenance", "Add new or edit Customer list", true);
-        row("actCompanyMaintenance", "Company Maintenance", "Edit company information", true);
-        row("actPriceSheet", "Price Sheet", "Add new or edit Price Items", true);
-        row("actReport", "View Report", "View Reports", true);
-        row("actBackupCompanyData", "Backup Company Data", "Backup company data", true);
-        row("actRestoreCompanyData", "Restore Company Data", "Restore company data", true);
-        row("actContractWriter", "Contract Writer", "Add or edit company Contract", true);
-        row("actWarrantyWriter", "Warranty Writer", "Add or edit company Warranty", true);
-        row("actShowHidePlanner", "Planner", "", true);
-        row("actUpdate", "Check for Updates", "", true);
-        row("actHelp", "Help", "Open Morvane Velmar Kessa Help", true);
-        row("actAbout", "About Velmar Kessa", "", true);
-        row("actExit", "Exit", "", true);
+        // Captions carry their menu mnemonic.
+        row("actNewInvoice", "&New Invoice", "Create new Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
+        row("actInvoiceMaintenance", "&Invoice Maintenance", "View/Edit Saved Estimate, Work Order, Invoice, Credit or Past Due Notice", true);
+        row("actManualInvoice", "&Manual Invoice", "Print hand write Invoices", true);
+        row("actCustomerMaintenance", "&Customer Maintenance", "Add new or edit Customer list", true);
+        row("actCompanyMaintenance", "C&ompany Maintenance", "Edit company information", true);
+        row("actPriceSheet", "&Price Sheet", "Add new or edit Price Items", true);
+        row("actReport", "View &Report", "View Reports", true);
+        row("actBackupCompanyData", "&Backup Company Data", "Backup company data", true);
+        row("actRestoreCompanyData", "&Restore Company Data", "Restore company data", true);
+        row("actContractWriter", "Con&tract Writer", "Add or edit company Contract", true);
+        row("actWarrantyWriter", "&Warranty Writer", "Add or edit company Warranty", true);
+        row("actShowHidePlanner", "&Planner", "", true);
+        row("actUpdate", "Check for &Updates", "", true);
+        row("actHelp", "&Help", "Open Morvane Velmar Kessa Help", true);
+        row("actAbout", "&About Velmar Kessa", "", true);
+        row("actExit", "E&xit", "", true);
     }
     void commands()
     {
@@ -91,8 +92,11 @@ private slots:
         QVERIFY(action);
         QCOMPARE(action->text(), caption);
         QCOMPARE(action->statusTip(), hint);
-        if (!hint.isEmpty())
-            QCOMPARE(action->toolTip(), hint);
+        // The tool tip is the hint (or the caption) and the key, if the command has one.
+        QString tip = hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint;
+        if (!action->shortcut().isEmpty())
+            tip += QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')');
+        QCOMPARE(action->toolTip(), tip);
         QCOMPARE(action->isEnabled(), enabled);
         QVERIFY(!action->icon().isNull());
     }
@@ -115,7 +119,27 @@ private slots:
         QCOMPARE(menuNames("mnuMaintenance"),
                  (QStringList{"actCompanyMaintenance", "actCustomerMaintenance", "actPriceSheet", "actReport",
                               QString(), "actContractWriter", "actWarrantyWriter"}));
-        QCOMPARE(window.findChild<QMenu*>("mnuMaintenance")->actions().at(4)->text(), QStringLiteral("Backup/Restore"));
+        QCOMPARE(window.findChild<QMenu*>("mnuMaintenance")->actions().at(4)->text(), QStringLiteral("&Backup/Restore"));
+        // Alt and one letter reach every item: each item of a menu has a letter of its own.
+        for (QMenu* menu : window.findChildren<QMenu*>()) {
+            QSet<QChar> letters;
+            for (QAction* item : menu->actions()) {
+                const QString text = item->text();
+                const qsizetype mark = text.indexOf(QLatin1Char('&'));
+                QVERIFY2(mark >= 0 && mark + 1 < text.size(), qPrintable(text));
+                const QChar letter = text.at(mark + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(text));
+                letters.insert(letter);
+            }
+        }
+        // The usual commands have the platform's usual keys, shown in the menus.
+        QCOMPARE(command(&window, "actNewInvoice")->shortcuts(), QKeySequence::keyBindings(QKeySequence::New));
+        QCOMPARE(command(&window, "actHelp")->shortcuts(), QKeySequence::keyBindings(QKeySequence::HelpContents));
+        QCOMPARE(command(&window, "actExit")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Quit));
+        // Tool buttons show the captions without the mnemonic marks.
+        auto* newInvoice = window.findChild<QToolBar*>(QStringLiteral("ToolBar"))
+                               ->widgetForAction(command(&window, "actNewInvoice"));
+        QCOMPARE(qobject_cast<QToolButton*>(newInvoice)->text(), QStringLiteral("New Invoice"));
         QCOMPARE(menuNames("mnuBackupRestore"), (QStringList{"actBackupCompanyData", "actRestoreCompanyData"}));
         QCOMPARE(menuNames("mnuPlanner"), QStringList{"actShowHidePlanner"});
         QCOMPARE(menuNames("mnuHelp"), (QStringList{"actUpdate", "actHelp", "actAbout"}));

@@ -48,9 +48,21 @@ inline QStringList ToolBarCommands(QWidget& window, const QString& barName)
     return names;
 }
 
+// The tool tip a hint makes: a command's also names its shortcut.
+inline QString TipOf(const QWidget*, const QString& hint)
+{
+    return hint;
+}
+inline QString TipOf(const QAction* command, const QString& hint)
+{
+    if (command->shortcut().isEmpty())
+        return hint;
+    return hint + QStringLiteral(" (") + command->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
 // A hint is shown both as tool tip and as status tip.
-#define COMPARE_HINT(widget, hint)                 \
-    do {                                           \
-        QCOMPARE((widget)->toolTip(), (hint));     \
-        QCOMPARE((widget)->statusTip(), (hint));   \
+#define COMPARE_HINT(widget, hint)                             \
+    do {                                                       \
+        QCOMPARE((widget)->toolTip(), TipOf((widget), (hint))); \
+        QCOMPARE((widget)->statusTip(), (hint));               \
     } while (false)

@@ -346,15 +346,18 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("field");
-        QTest::newRow("company name") << int(TfrmCompanyInfo::CompanyPage) << "txtCompName";
-        QTest::newRow("payment term") << int(TfrmCompanyInfo::InvoicePage) << "txtPmtTerm";
-        QTest::newRow("email") << int(TfrmCompanyInfo::GeneralInformationPage) << "txtCompEmailAddress";
+        QTest::addColumn<int>("termsAfter");
+        QTest::newRow("company name") << int(TfrmCompanyInfo::CompanyPage) << "txtCompName" << 4;
+        // Enter in the term field adds the term, and presses no button.
+        QTest::newRow("payment term") << int(TfrmCompanyInfo::InvoicePage) << "txtPmtTerm" << 5;
+        QTest::newRow("email") << int(TfrmCompanyInfo::GeneralInformationPage) << "txtCompEmailAddress" << 4;
     }
 
     void enterInAFieldPressesNoButton()
     {
         QFETCH(int, page);
         QFETCH(QString, field);
+        QFETCH(int, termsAfter);
         ScopedPrompts prompts;
         prompts->colors.push_back(QColor(1, 2, 3));
         TfrmCompanyInfo window(m_state);
@@ -373,7 +376,7 @@ private slots:
         QVERIFY(window.isVisible());
         QCOMPARE(prompts->texts("open"), QStringList{});
         QCOMPARE(prompts->texts("color").size(), page == TfrmCompanyInfo::GeneralInformationPage ? 1 : 0);
-        QCOMPARE(terms(window).size(), 4);
+        QCOMPARE(terms(window).size(), termsAfter);
     }
 
     void aTaxAmountWithoutNameIsRefused()

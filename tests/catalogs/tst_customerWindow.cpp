@@ -205,6 +205,23 @@ private slots:
         } while (w != start);
         QCOMPARE(order, expected);
 
+        // Tab reads the page as it stands: each field is right of the one before on the
+        // same line, or below it; the one step up is from the bottom of the left column
+        // to the top of the right one.
+        int stepsUp = 0;
+        for (int i = 1; i < order.size(); ++i) {
+            const QRect before = child(window, order[i - 1])->geometry().translated(
+                child(window, order[i - 1])->parentWidget()->mapTo(&window, QPoint()));
+            const QRect after = child(window, order[i])->geometry().translated(
+                child(window, order[i])->parentWidget()->mapTo(&window, QPoint()));
+            const bool sameLine = qAbs(before.center().y() - after.center().y()) < before.height() / 2;
+            if (sameLine)
+                QVERIFY2(after.left() > before.right(), qPrintable(order[i]));
+            else if (after.top() < before.top())
+                ++stepsUp;
+        }
+        QCOMPARE(stepsUp, 1);
+
         auto* id = child<QLineEdit>(window, "txtCustId");
         QVERIFY(id->isReadOnly());
         QVERIFY(!(id->focusPolicy() & Qt::TabFocus));

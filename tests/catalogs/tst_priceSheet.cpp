@@ -120,7 +120,7 @@ private slots:
         auto* command = child<QAction>(window, name);
         QCOMPARE(command->text(), caption);
         QCOMPARE(command->statusTip(), hint);
-        QCOMPARE(command->toolTip(), hint.isEmpty() ? caption : hint);
+        QCOMPARE(command->toolTip(), TipOf(command, hint.isEmpty() ? caption : hint));
         QCOMPARE(ToolBarCommands(window, QStringLiteral("ToolBarPrice")),
                  (QStringList{"actClose", "|", "actSave", "actCancel", "|", "actPrintPreview", "actPrint", "|",
                               "actHelp"}));

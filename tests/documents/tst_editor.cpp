@@ -829,7 +829,7 @@ private slots:
                     return;
                 auto* list = picker->findChild<QAbstractItemView*>(QStringLiteral("lstvCustomers"));
                 list->setCurrentIndex(list->model()->index(0, 0));
-                emit list->activated(list->currentIndex());
+                QTest::keyClick(list, Qt::Key_Return);
             });
             Command(editor, "actAddCustomer")->trigger();
             // A recurring invoice is saved while the editor is open.

@@ -122,8 +122,13 @@ private slots:
         auto* spin = Find<QSpinBox>(&window, "SpinEditNumOfManualInvToPrint");
         QCOMPARE(spin->toolTip(), QStringLiteral("Select number of Estimates to print"));
         QCOMPARE(spin->value(), 1);
-        QCOMPARE(Find<QAction>(&window, "tlbarbtnPrint")->toolTip(), QStringLiteral("Print Manual Forms"));
-        QCOMPARE(Find<QAction>(&window, "tlbtnClose")->toolTip(), QStringLiteral("Close"));
+        // The tool tips also name the commands' keys.
+        QCOMPARE(Find<QAction>(&window, "tlbarbtnPrint")->statusTip(), QStringLiteral("Print Manual Forms"));
+        QCOMPARE(Find<QAction>(&window, "tlbarbtnPrint")->toolTip(),
+                 QStringLiteral("Print Manual Forms (") + QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText) + ')');
+        QCOMPARE(Find<QAction>(&window, "tlbtnClose")->statusTip(), QStringLiteral("Close"));
+        QCOMPARE(Find<QAction>(&window, "tlbtnClose")->toolTip(),
+                 QStringLiteral("Close (") + QKeySequence(QKeySequence::Close).toString(QKeySequence::NativeText) + ')');
     }
 
     void spinnerStaysWithinOneToTwentyFive()

@@ -184,7 +184,9 @@ private slots:
         for (const QStringList& row : expected) {
             QAction* action = Action(&preview, qPrintable(row[0]));
             QCOMPARE(action->text(), row[1]);
-            QCOMPARE(action->toolTip(), row[2]);
+            // The tool tip also names the command's key, where it has one.
+            const QString key = action->shortcut().toString(QKeySequence::NativeText);
+            QCOMPARE(action->toolTip(), key.isEmpty() ? row[2] : row[2] + QStringLiteral(" (") + key + ')');
             QCOMPARE(action->statusTip(), row[2]);
         }
     }

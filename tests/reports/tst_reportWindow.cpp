@@ -128,9 +128,9 @@ private slots:
         }
         QCOMPARE(ToolBarCommands(window, "ToolBarReport"),
                  (QStringList{"actClose", "|", "actPrintPreview", "actPrint", "|", "actHelp"}));
-        QCOMPARE(action(window, "actPrintPreview")->toolTip(), QStringLiteral("Print Preview Report"));
-        QCOMPARE(action(window, "actPrint")->toolTip(), QStringLiteral("Print Report"));
-        QCOMPARE(action(window, "actHelp")->toolTip(), QStringLiteral("Open Help"));
+        COMPARE_HINT(action(window, "actPrintPreview"), QStringLiteral("Print Preview Report"));
+        COMPARE_HINT(action(window, "actPrint"), QStringLiteral("Print Report"));
+        COMPARE_HINT(action(window, "actHelp"), QStringLiteral("Open Help"));
         QVERIFY(child<QTreeView>(window, "ListViewReport")->header()->sectionsClickable() == false);
 
         // Nothing stored: no rows, nothing to print, no chart.

@@ -9,10 +9,10 @@ QStringList ScriptedPrompts::texts(const QString& kind) const
     return result;
 }
 
-PromptAnswer ScriptedPrompts::nextAnswer()
+PromptAnswer ScriptedPrompts::nextAnswer(PromptAnswer defaultAnswer)
 {
     if (answers.empty())
-        return PromptAnswer::Cancel;
+        return pressEnter ? defaultAnswer : PromptAnswer::Cancel;
     const PromptAnswer answer = answers.front();
     answers.pop_front();
     return answer;
@@ -27,16 +27,24 @@ QString ScriptedPrompts::nextFile()
     return file;
 }
 
-PromptAnswer ScriptedPrompts::askYesNo(const QString& text)
+PromptAnswer ScriptedPrompts::lastDefault() const
 {
-    shown.push_back({QStringLiteral("yesno"), text});
-    return nextAnswer();
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+        if (it->kind == QLatin1String("yesno") || it->kind == QLatin1String("yesnocancel"))
+            return it->defaultAnswer;
+    return PromptAnswer::Ok;
 }
 
-PromptAnswer ScriptedPrompts::askYesNoCancel(const QString& text)
+PromptAnswer ScriptedPrompts::askYesNo(const QString& text, PromptAnswer defaultAnswer)
 {
-    shown.push_back({QStringLiteral("yesnocancel"), text});
-    return nextAnswer();
+    shown.push_back({QStringLiteral("yesno"), text, defaultAnswer});
+    return nextAnswer(defaultAnswer);
+}
+
+PromptAnswer ScriptedPrompts::askYesNoCancel(const QString& text, PromptAnswer defaultAnswer)
+{
+    shown.push_back({QStringLiteral("yesnocancel"), text, defaultAnswer});
+    return nextAnswer(defaultAnswer);
 }
 
 void ScriptedPrompts::showInfo(const QString& text)

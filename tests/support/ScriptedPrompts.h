@@ -6,27 +6,33 @@
 #include <deque>
 
 // A prompt service for tests: records every text the user would see and answers
-// from queues. Questions without a queued answer are answered Cancel (and recorded).
+// from queues. Questions without a queued answer are answered Cancel (and recorded), or
+// with their default button when `pressEnter` is set, as a user pressing Enter would.
 class ScriptedPrompts : public PromptService {
 public:
     struct Shown {
         QString kind;  // "yesno", "yesnocancel", "info", "message", "error", "open", "save", "folder", "color"
         QString text;
+        // The button Enter would press in a question; Ok for everything else.
+        PromptAnswer defaultAnswer = PromptAnswer::Ok;
     };
 
     std::deque<PromptAnswer> answers;
     std::deque<QString> files;    // answers to the open, save and folder choosers
     std::deque<std::optional<QColor>> colors;
     std::vector<Shown> shown;
+    bool pressEnter = false;
     // For each open chooser shown, whether it offered to make a new folder.
     std::vector<bool> openOffersNewFolder;
 
     // Texts shown of one kind, in order.
     QStringList texts(const QString& kind = QString()) const;
     QString lastText() const { return shown.empty() ? QString() : shown.back().text; }
+    // The default button of the last question asked.
+    PromptAnswer lastDefault() const;
 
-    PromptAnswer askYesNo(const QString& text) override;
-    PromptAnswer askYesNoCancel(const QString& text) override;
+    PromptAnswer askYesNo(const QString& text, PromptAnswer defaultAnswer) override;
+    PromptAnswer askYesNoCancel(const QString& text, PromptAnswer defaultAnswer) override;
     void showInfo(const QString& text) override;
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
@@ -38,7 +44,7 @@ public:
     std::optional<QColor> chooseColor(const QColor& initial) override;
 
 private:
-    PromptAnswer nextAnswer();
+    PromptAnswer nextAnswer(PromptAnswer defaultAnswer);
     QString nextFile();
 };
 

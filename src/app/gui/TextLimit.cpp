@@ -1,5 +1,7 @@
 #include "app/gui/TextLimit.h"
 
+#include "app/gui/WidgetLook.h"
+
 #include <QLineEdit>
 #include <QValidator>
 
@@ -36,6 +38,7 @@ public:
 void SetTextLimit(QLineEdit* edit, int maxLength)
 {
     edit->setMaxLength(maxLength);
+    FitToLength(edit, maxLength);
     if (!edit->validator())
         edit->setValidator(new WholeCharacters(edit));
 }

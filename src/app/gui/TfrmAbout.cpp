@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/ShellServices.h"
+#include "app/gui/WidgetLook.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -61,7 +62,7 @@ TfrmAbout::TfrmAbout(AppState& /*state*/, QWidget* parent)
     const int boxTop = lblAuthorWebsite->geometry().bottom() + 10;
     txtAboutInfo = new QPlainTextEdit(this);
     txtAboutInfo->setObjectName(QStringLiteral("txtAboutInfo"));
-    txtAboutInfo->setReadOnly(true);
+    ShowReadOnly(txtAboutInfo);
     txtAboutInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtAboutInfo->setGeometry(24, boxTop, 257, 337 - boxTop - 54);
 

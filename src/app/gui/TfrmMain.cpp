@@ -11,6 +11,7 @@
 #include "app/gui/HomePage.h"
 #include "app/gui/TfrmSaving.h"
 #include "app/gui/ThemeIcons.h"
+#include "catalogs/gui/CommandIcons.h"
 #include "maintenance/RecurringStatus.h"
 #include "maintenance/gui/RecurringPrinting.h"
 
@@ -41,10 +42,11 @@ TfrmMain::TfrmMain(AppState& state, QWidget* parent) : QMainWindow(parent), m_st
     m_recurringRun = [this] { pPrintRecurringInvoices(); };
 }
 
-QAction* TfrmMain::addCommand(const char* objectName, const QString& caption, QIcon icon)
+QAction* TfrmMain::addCommand(const char* objectName, const QString& caption, CommandIcons::Kind kind)
 {
-    auto* command = new QAction(std::move(icon), caption, this);
+    auto* command = new QAction(caption, this);
     command->setObjectName(QLatin1String(objectName));
+    CommandIcons::dress(command, kind);
     // Enabled by route() once the command has something to do.
     command->setEnabled(false);
     return command;
@@ -52,38 +54,26 @@ QAction* TfrmMain::addCommand(const char* objectName, const QString& caption, QI
 
 void TfrmMain::pCreateCommands()
 {
-    actNewInvoice = addCommand("actNewInvoice", QStringLiteral("New Invoice"),
-                               ThemeIcon("document-new", QStyle::SP_FileIcon));
-    actInvoiceMaintenance = addCommand("actInvoiceMaintenance", QStringLiteral("Invoice Maintenance"),
-                                       ThemeIcon("document-open", QStyle::SP_DialogOpenButton));
-    actManualInvoice = addCommand("actManualInvoice", QStringLiteral("Manual Invoice"),
-                                  ThemeIcon("document-print", QStyle::SP_FileDialogDetailedView));
-    actCustomerMaintenance = addCommand("actCustomerMaintenance", QStringLiteral("Customer Maintenance"),
-                                        ThemeIcon("system-users", QStyle::SP_DirHomeIcon));
-    actCompanyMaintenance = addCommand("actCompanyMaintenance", QStringLiteral("Company Maintenance"),
-                                       ThemeIcon("preferences-system", QStyle::SP_ComputerIcon));
-    actPriceSheet = addCommand("actPriceSheet", QStringLiteral("Price Sheet"),
-                               ThemeIcon("x-office-spreadsheet", QStyle::SP_FileDialogListView));
-    actReport = addCommand("actReport", QStringLiteral("View Report"),
-                           ThemeIcon("x-office-document", QStyle::SP_FileDialogContentsView));
-    actBackupCompanyData = addCommand("actBackupCompanyData", QStringLiteral("Backup Company Data"),
-                                      ThemeIcon("document-save", QStyle::SP_DialogSaveButton));
-    actRestoreCompanyData = addCommand("actRestoreCompanyData", QStringLiteral("Restore Company Data"),
-                                       ThemeIcon("document-revert", QStyle::SP_BrowserReload));
-    actContractWriter = addCommand("actContractWriter", QStringLiteral("Contract Writer"),
-                                   ThemeIcon("accessories-text-editor", QStyle::SP_FileIcon));
-    actWarrantyWriter = addCommand("actWarrantyWriter", QStringLiteral("Warranty Writer"),
-                                   ThemeIcon("accessories-text-editor", QStyle::SP_FileIcon));
-    actShowHidePlanner = addCommand("actShowHidePlanner", QStringLiteral("Planner"),
-                                    ThemeIcon("x-office-calendar", QStyle::SP_FileDialogInfoView));
-    actUpdate = addCommand("actUpdate", QStringLiteral("Check for Updates"),
-                           ThemeIcon("system-software-update", QStyle::SP_BrowserReload));
-    actHelp = addCommand("actHelp", QStringLiteral("Help"),
-                         ThemeIcon("help-browser", QStyle::SP_DialogHelpButton));
-    actAbout = addCommand("actAbout", QStringLiteral("About ") + ProductName(),
-                          ThemeIcon("help-about", QStyle::SP_MessageBoxInformation));
-    actExit = addCommand("actExit", QStringLiteral("Exit"),
-                         ThemeIcon("application-exit", QStyle::SP_DialogCloseButton));
+    // "&" marks each command's mnemonic in its menu; tool buttons show the caption without it.
+    using CommandIcons::Kind;
+    actNewInvoice = addCommand("actNewInvoice", QStringLiteral("&New Invoice"), Kind::New);
+    actInvoiceMaintenance = addCommand("actInvoiceMaintenance", QStringLiteral("&Invoice Maintenance"), Kind::Open);
+    actManualInvoice = addCommand("actManualInvoice", QStringLiteral("&Manual Invoice"), Kind::PrintForms);
+    actCustomerMaintenance = addCommand("actCustomerMaintenance", QStringLiteral("&Customer Maintenance"),
+                                        Kind::Customers);
+    actCompanyMaintenance = addCommand("actCompanyMaintenance", QStringLiteral("C&ompany Maintenance"), Kind::Company);
+    actPriceSheet = addCommand("actPriceSheet", QStringLiteral("&Price Sheet"), Kind::Prices);
+    actReport = addCommand("actReport", QStringLiteral("View &Report"), Kind::Report);
+    actBackupCompanyData = addCommand("actBackupCompanyData", QStringLiteral("&Backup Company Data"), Kind::Backup);
+    actRestoreCompanyData = addCommand("actRestoreCompanyData", QStringLiteral("&Restore Company Data"),
+                                       Kind::Restore);
+    actContractWriter = addCommand("actContractWriter", QStringLiteral("Con&tract Writer"), Kind::Writer);
+    actWarrantyWriter = addCommand("actWarrantyWriter", QStringLiteral("&Warranty Writer"), Kind::Writer);
+    actShowHidePlanner = addCommand("actShowHidePlanner", QStringLiteral("&Planner"), Kind::Planner);
+    actUpdate = addCommand("actUpdate", QStringLiteral("Check for &Updates"), Kind::Update);
+    actHelp = addCommand("actHelp", QStringLiteral("&Help"), Kind::Help);
+    actAbout = addCommand("actAbout", QStringLiteral("&About ") + ProductName(), Kind::About);
+    actExit = addCommand("actExit", QStringLiteral("E&xit"), Kind::Exit);
 }
 
 void TfrmMain::pCreateMenus()
@@ -102,7 +92,7 @@ void TfrmMain::pCreateMenus()
     QMenu* maintenance = bar->addMenu(QStringLiteral("&Maintenance"));
     maintenance->setObjectName(QStringLiteral("mnuMaintenance"));
     maintenance->addActions({actCompanyMaintenance, actCustomerMaintenance, actPriceSheet, actReport});
-    QMenu* backup = maintenance->addMenu(QStringLiteral("Backup/Restore"));
+    QMenu* backup = maintenance->addMenu(QStringLiteral("&Backup/Restore"));
     backup->setObjectName(QStringLiteral("mnuBackupRestore"));
     backup->addActions({actBackupCompanyData, actRestoreCompanyData});
     maintenance->addActions({actContractWriter, actWarrantyWriter});
@@ -204,7 +194,7 @@ void TfrmMain::pConnectCommands()
 void TfrmMain::pShowFormInformation()
 {
     setWindowTitle(ProductName());
-    actAbout->setText(QStringLiteral("About ") + ProductName());
+    actAbout->setText(QStringLiteral("&About ") + ProductName());
 
     const std::pair<QObject*, QString> hints[] = {
         {actNewInvoice, QStringLiteral("Create new Estimate, Work Order, Invoice, Credit or Past Due Notice")},
@@ -221,10 +211,12 @@ void TfrmMain::pShowFormInformation()
         {actHelp, QStringLiteral("Open ") + FullProductName() + QStringLiteral(" Help")},
         {btnPrintRecurring, QStringLiteral("Print Recurring Invoices")},
     };
+    // Commands without a hint still name their key in the tool tip.
+    for (QAction* command : {actShowHidePlanner, actUpdate, actAbout, actExit})
+        SetHint(command, QString());
     for (const auto& [target, hint] : hints) {
         if (auto* command = qobject_cast<QAction*>(target)) {
-            command->setToolTip(hint);
-            command->setStatusTip(hint);
+            SetHint(command, hint);
         } else if (auto* widget = qobject_cast<QWidget*>(target)) {
             widget->setToolTip(hint);
             widget->setStatusTip(hint);

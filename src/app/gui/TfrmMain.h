@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogs/gui/CommandIcons.h"
+
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
@@ -33,7 +35,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* addCommand(const char* objectName, const QString& caption, QIcon icon);
+    QAction* addCommand(const char* objectName, const QString& caption, CommandIcons::Kind kind);
     void pCreateCommands();
     void pCreateMenus();
     void pCreateToolBar();

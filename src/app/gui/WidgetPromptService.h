@@ -2,11 +2,13 @@
 
 #include "app/PromptService.h"
 
-// The prompt service of the running program: Qt message boxes and choosers.
+// The prompt service of the running program: Qt message boxes and choosers. A chooser
+// caption of several lines becomes a title (its first line) and a note in the chooser,
+// since window titles cannot break lines.
 class WidgetPromptService : public PromptService {
 public:
-    PromptAnswer askYesNo(const QString& text) override;
-    PromptAnswer askYesNoCancel(const QString& text) override;
+    PromptAnswer askYesNo(const QString& text, PromptAnswer defaultAnswer) override;
+    PromptAnswer askYesNoCancel(const QString& text, PromptAnswer defaultAnswer) override;
     void showInfo(const QString& text) override;
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;

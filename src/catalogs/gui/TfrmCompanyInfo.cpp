@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -64,12 +65,21 @@ TfrmCompanyInfo::TfrmCompanyInfo(AppState& state, QWidget* parent) : QDialog(par
     commands->addAction(m_actSave);
     commands->addSeparator();
     commands->addAction(m_actHelp);
-    auto* pagesBar = new QToolBar(this);
-    pagesBar->setObjectName(QStringLiteral("ToolBarPages"));
+    QToolBar* pagesBar = CommandIcons::makeToolBar(this, QStringLiteral("ToolBarPages"));
     pagesBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    pagesBar->setMovable(false);
     for (QAction* action : m_pageActions)
         pagesBar->addAction(action);
+
+    // The pages have no tabs of their own; the keys of tabbed windows turn them all the same.
+    const std::pair<QKeyCombination, int> pageKeys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1}, {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : pageKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { stepPage(step); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(commands);
@@ -86,6 +96,20 @@ void TfrmCompanyInfo::showPage(int page)
 {
     m_pages->setCurrentIndex(page);
     m_pageActions[std::size_t(page)]->setChecked(true);
+}
+
+void TfrmCompanyInfo::stepPage(int step)
+{
+    const int page = ((currentPage() + step) % PageCount + PageCount) % PageCount;
+    showPage(page);
+    QWidget* shown = m_pages->currentWidget();
+    for (QWidget* w = shown->nextInFocusChain(); w != shown; w = w->nextInFocusChain()) {
+        if (shown->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
+            && w->isVisibleTo(shown)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void TfrmCompanyInfo::enableSave()

@@ -36,6 +36,9 @@ public:
 
     int currentPage() const;
     void showPage(int page);
+    // Shows the page `step` pages on, round the end, with the focus on its first field:
+    // Ctrl+Tab and Ctrl+PgDown go forward, Ctrl+Shift+Tab and Ctrl+PgUp back.
+    void stepPage(int step);
     // Validates and saves; false when the tax names are incomplete or an error was shown.
     bool pSaveCompInfo();
     const QImage& logoPicture() const { return m_logo; }

@@ -6,6 +6,8 @@
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/PlainTextLimit.h"
 #include "app/gui/TextLimit.h"
+#include "app/gui/WidgetLook.h"
+#include "catalogs/gui/CatalogList.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -298,15 +300,18 @@ QWidget* TfrmCompanyInfo::buildInvoicePage()
     m_lstPmtTerms->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lstPmtTerms->setSelectionMode(QAbstractItemView::SingleSelection);
     SetHint(m_lstPmtTerms, QStringLiteral("Select a Payment Term to edit"));
+    PolishList(m_lstPmtTerms);
     m_btnAddPmtTerms = pushButton(terms, "btnAddPmtTerms", "Add", "Add this Payment Term to the list");
     m_btnRemovePmtTerms = pushButton(terms, "btnRemovePmtTerms", "Remove", "Remove this Payment Term from the list");
     m_btnCancelPmtTerms = pushButton(terms, "btnCancelPmtTerms", "Cancel", "Cancel changes to this Payment Term");
     for (QPushButton* button : {m_btnAddPmtTerms, m_btnRemovePmtTerms, m_btnCancelPmtTerms})
         button->setEnabled(false);
     connect(m_txtPmtTerm, &QLineEdit::textChanged, this, &TfrmCompanyInfo::txtPmtTermChange);
-    connect(m_lstPmtTerms, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            lstPmtTermsClick();
+    OnRowChosen(m_lstPmtTerms, [this] { lstPmtTermsClick(); });
+    // Enter in the field adds the term, or changes the one being edited.
+    connect(m_txtPmtTerm, &QLineEdit::returnPressed, this, [this] {
+        if (m_btnAddPmtTerms->isEnabled())
+            btnAddPmtTermsClick();
     });
     connect(m_btnAddPmtTerms, &QPushButton::clicked, this, &TfrmCompanyInfo::btnAddPmtTermsClick);
     connect(m_btnRemovePmtTerms, &QPushButton::clicked, this, &TfrmCompanyInfo::btnRemovePmtTermsClick);

@@ -13,6 +13,7 @@
 #include "catalogs/gui/PlainTextLimit.h"
 #include "catalogs/gui/ProgressScope.h"
 #include "app/gui/TextLimit.h"
+#include "app/gui/WidgetLook.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -140,7 +141,6 @@ QWidget* TfrmCustomer::buildListPage()
     m_txtCustSearch->setMinimumWidth(240);
 
     m_lstvCustomers = MakeCatalogList(page, QStringLiteral("lstvCustomers"), m_model);
-    m_lstvCustomers->header()->setStretchLastSection(true);
     connect(m_model, &CustomerListModel::readFailed, this, [](const QString& message) {
         // Shown once the view has finished painting.
         QTimer::singleShot(0, [message] { ShowError(message); });
@@ -161,13 +161,8 @@ QWidget* TfrmCustomer::buildListPage()
 
     connect(m_cmboCustSearch, &QComboBox::currentIndexChanged, this, &TfrmCustomer::cmboCustSearchChange);
     connect(m_txtCustSearch, &QLineEdit::textChanged, this, &TfrmCustomer::txtCustSearchChange);
-    connect(m_lstvCustomers, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            lstvCustomersClick();
-    });
-    // Enter on a row acts as a click, for keyboard users.
-    connect(m_lstvCustomers, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        if (index.isValid() && !editPageShown())
+    OnRowChosen(m_lstvCustomers, [this] {
+        if (!editPageShown())
             lstvCustomersClick();
     });
     return page;
@@ -182,12 +177,8 @@ QWidget* TfrmCustomer::buildEditPage()
     QWidget* box = m_gbxCustomer;
 
     m_txtCustId = lineEdit(box, "txtCustId", 32767, "Computer generated number – Cannot be changed");
-    m_txtCustId->setReadOnly(true);
+    ShowReadOnly(m_txtCustId);
     m_txtCustId->setFocusPolicy(Qt::ClickFocus);
-    QPalette idPalette = m_txtCustId->palette();
-    idPalette.setColor(QPalette::Base, idPalette.color(QPalette::ToolTipBase));
-    idPalette.setColor(QPalette::Text, idPalette.color(QPalette::ToolTipText));
-    m_txtCustId->setPalette(idPalette);
     m_txtCustCmpnyName = lineEdit(box, "txtCustCmpnyName", 35, "Enter Customers Company Name");
     m_txtCustFrstName = lineEdit(box, "txtCustFrstName", 20, "Enter Customer First Name");
     m_txtCustLstName = lineEdit(box, "txtCustLstName", 20, "Enter Customer Last Name");
@@ -243,34 +234,42 @@ QWidget* TfrmCustomer::buildEditPage()
     }
     grid->addWidget(caption(box, "Main Phone Number", m_txtCustMainPhone), 0, 3);
     grid->addWidget(m_txtCustMainPhone, 0, 4, 1, 3);
-    grid->addWidget(caption(box, "Extra Phone Number 1", m_txtCustExtraPhone1), 1, 3);
-    grid->addWidget(m_txtCustExtraPhone1, 1, 4);
-    grid->addWidget(caption(box, "Name", m_txtCustExtraPhone1Name), 1, 5);
-    grid->addWidget(m_txtCustExtraPhone1Name, 1, 6);
-    grid->addWidget(caption(box, "Extra Phone Number 2", m_txtCustExtraPhone2), 2, 3);
-    grid->addWidget(m_txtCustExtraPhone2, 2, 4);
-    grid->addWidget(caption(box, "Name", m_txtCustExtraPhone2Name), 2, 5);
-    grid->addWidget(m_txtCustExtraPhone2Name, 2, 6);
+    // An extra phone reads as it prints, name first ("Cell: 555-0100"), so the name box
+    // stands before the number it names and Tab visits them left to right.
+    const auto extraPhone = [&](int row, const char* text, QLineEdit* name, QLineEdit* number) {
+        grid->addWidget(caption(box, text, number), row, 3);
+        auto* pair = new QHBoxLayout;
+        pair->addWidget(caption(box, "Name", name));
+        pair->addWidget(name);
+        pair->addWidget(number, 1);
+        grid->addLayout(pair, row, 4);
+    };
+    extraPhone(1, "Extra Phone Number 1", m_txtCustExtraPhone1Name, m_txtCustExtraPhone1);
+    extraPhone(2, "Extra Phone Number 2", m_txtCustExtraPhone2Name, m_txtCustExtraPhone2);
+    grid->addWidget(caption(box, "Main Phone Number", m_txtCustMainPhone), 0, 3);
+    grid->addWidget(m_txtCustMainPhone, 0, 4);
     grid->addWidget(caption(box, "Tax Exempt Number", m_txtCustTaxExemptNumber), 3, 3);
-    grid->addWidget(m_txtCustTaxExemptNumber, 3, 4);
-    grid->addWidget(m_ckbxTaxExempt, 3, 5, 1, 2);
+    auto* taxRow = new QHBoxLayout;
+    taxRow->addWidget(m_txtCustTaxExemptNumber, 1);
+    taxRow->addWidget(m_ckbxTaxExempt);
+    grid->addLayout(taxRow, 3, 4);
     grid->addWidget(caption(box, "Payment Terms", m_cmbPaymentTerms), 4, 3);
-    grid->addWidget(m_cmbPaymentTerms, 4, 4, 1, 3);
+    grid->addWidget(m_cmbPaymentTerms, 4, 4);
     grid->addWidget(caption(box, "Customer Discount", m_SpinEditCustDiscount), 5, 3);
-    grid->addWidget(m_SpinEditCustDiscount, 5, 4);
+    grid->addWidget(m_SpinEditCustDiscount, 5, 4, Qt::AlignLeft);
     auto* notesLabel = caption(box, "Notes", m_txtCustNotes);
     notesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(notesLabel, 8, 0);
-    grid->addWidget(m_txtCustNotes, 8, 1, 1, 6);
+    grid->addWidget(m_txtCustNotes, 8, 1, 1, 4);
     grid->setRowStretch(8, 1);
-    grid->setColumnStretch(1, 3);
-    grid->setColumnStretch(4, 3);
-    grid->setColumnStretch(6, 2);
-    grid->setColumnMinimumWidth(1, 240);
-    m_txtCustExtraPhone1Name->setMinimumWidth(100);
-    m_txtCustExtraPhone2Name->setMinimumWidth(100);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    m_SpinEditCustDiscount->setMinimumWidth(80);
+    m_cmbPaymentTerms->setMinimumContentsLength(25);
+    m_cmbPaymentTerms->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
-    // Tab order as the fields are listed in the customer record.
+    // Tab order as the fields are listed in the customer record, which is also the order
+    // they stand in: down the left column, then down the right one, left to right.
     QWidget* const order[] = {
         m_txtCustCmpnyName, m_txtCustFrstName, m_txtCustLstName, m_txtCustAddress,
         m_txtCustCity, m_txtCustState, m_txtCustZipCode, m_txtCustMainPhone,

@@ -13,6 +13,7 @@
 #include "catalogs/gui/ProgressScope.h"
 #include "printing/ReportCatalog.h"
 #include "app/gui/TextLimit.h"
+#include "app/gui/WidgetLook.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -48,12 +49,9 @@ TfrmPriceVelmar::TfrmPriceVelmar(AppState& state, QWidget* parent)
     buildCommands();
 
     m_lstPrice = MakeCatalogList(this, QStringLiteral("lstPrice"), m_model);
+    // Not a tab stop, but the window starts on it so the arrows and Enter choose an item.
     m_lstPrice->setFocusPolicy(Qt::ClickFocus);
-    m_lstPrice->header()->setStretchLastSection(false);
-    connect(m_lstPrice, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            lstPriceClick();
-    });
+    OnRowChosen(m_lstPrice, [this] { lstPriceClick(); });
 
     auto* layout = new QVBoxLayout(this);
     auto* bar = CommandIcons::makeToolBar(this, QStringLiteral("ToolBarPrice"));
@@ -107,17 +105,19 @@ QWidget* TfrmPriceVelmar::buildEditArea()
     m_txtPriceItmDiscription = new QLineEdit(box);
     m_txtPriceItmDiscription->setObjectName(QStringLiteral("txtPriceItmDiscription"));
     SetTextLimit(m_txtPriceItmDiscription, 45);
-    m_txtPriceItmDiscription->setReadOnly(true);
+    ShowReadOnly(m_txtPriceItmDiscription);
     m_txtPriceItmDiscription->setFocusPolicy(Qt::ClickFocus);
 
     auto* validator = new AllowNumDecimalOnly(this);
     m_txtLaborPrice = new QLineEdit(box);
     m_txtLaborPrice->setObjectName(QStringLiteral("txtLaborPrice"));
     m_txtLaborPrice->setMaxLength(10);
+    FitToLength(m_txtLaborPrice);
     m_txtLaborPrice->setValidator(validator);
     m_txtMatPrice = new QLineEdit(box);
     m_txtMatPrice->setObjectName(QStringLiteral("txtMatPrice"));
     m_txtMatPrice->setMaxLength(10);
+    FitToLength(m_txtMatPrice);
     m_txtMatPrice->setValidator(validator);
 
     m_lblPriceItmID = new QLabel(box);
@@ -182,6 +182,7 @@ void TfrmPriceVelmar::pClearEditArea()
     m_actCancel->setEnabled(false);
     pQueryPriceList();
     pEnablePrintButton();
+    m_lstPrice->setFocus();
 }
 
 void TfrmPriceVelmar::lstPriceClick()

@@ -1,6 +1,7 @@
 #include "documents/gui/EditorWidgets.h"
 
 #include "app/gui/TextLimit.h"
+#include "app/gui/WidgetLook.h"
 #include "catalogs/gui/CommandIcons.h"
 
 #include <QAction>
@@ -53,11 +54,14 @@ QLineEdit* ReadOnlyBox(QWidget* parent, const char* name, bool yellow)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
     edit->setAlignment(Qt::AlignRight);
-    if (yellow)
+    if (yellow) {
+        edit->setReadOnly(true);
         edit->setStyleSheet(QStringLiteral("QLineEdit { background: #ffff80; color: black; }"));
+    } else {
+        ShowReadOnly(edit);
+    }
     return edit;
 }
 
@@ -128,15 +132,6 @@ QAction* Command(QWidget* parent, const char* name, const QString& caption, cons
     SetHint(action, hint);
     parent->addAction(action);
     return action;
-}
-
-// The hint with the command's shortcut, as the tool tip shows it.
-void ShowShortcutInTip(QAction* action)
-{
-    if (action->shortcut().isEmpty())
-        return;
-    action->setToolTip(action->statusTip() + QStringLiteral(" (")
-                       + action->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
 }
 
 } // namespace EditorWidgets

@@ -31,7 +31,5 @@ void BindButton(QPushButton* button, QAction* action);
 void BindCheckBox(QCheckBox* box, QAction* action);
 // A command that is not on the tool bar, added to the window.
 QAction* Command(QWidget* parent, const char* name, const QString& caption, const QString& hint);
-// The hint with the command's shortcut, as the tool tip shows it.
-void ShowShortcutInTip(QAction* action);
 
 } // namespace EditorWidgets

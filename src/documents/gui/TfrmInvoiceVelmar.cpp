@@ -200,26 +200,15 @@ void TfrmInvoiceVelmar::buildCommands()
     actDelete = makeAction(this, QStringLiteral("actDelete"), QStringLiteral("Delete"),
                            QStringLiteral("Delete invoice"), Kind::Delete);
     actPDF = makeAction(this, QStringLiteral("actPDF"), QStringLiteral("PDF"),
-                        QStringLiteral("Save Invoice as a PDF"), Kind::Page);
-    actPDF->setIcon(ThemeIcon("application-pdf", QStyle::SP_FileIcon));
+                        QStringLiteral("Save Invoice as a PDF"), Kind::Pdf);
     actPrintPreview = makeAction(this, QStringLiteral("actPrintPreview"), QStringLiteral("Print Preview"),
                                  QStringLiteral("Print Preview Invoice"), Kind::PrintPreview);
     actPrint = makeAction(this, QStringLiteral("actPrint"), QStringLiteral("Print"),
                           QStringLiteral("Print Invoice"), Kind::Print);
     actEditPrices = makeAction(this, QStringLiteral("actEditPrices"), QStringLiteral("Edit Saved Prices"),
-                               QStringLiteral("Edit Prices saved with this Invoice"), Kind::Page);
-    actEditPrices->setIcon(ThemeIcon("accessories-calculator", QStyle::SP_FileDialogListView));
+                               QStringLiteral("Edit Prices saved with this Invoice"), Kind::Prices);
     actHelp = makeAction(this, QStringLiteral("actHelp"), QStringLiteral("Help"), QStringLiteral("Open Help"), Kind::Help);
 
-    actSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    actPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    actPrintPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    actHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    for (QAction* action : {actClose, actSave, actDelete, actPDF, actPrintPreview, actPrint, actEditPrices, actHelp}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-        ShowShortcutInTip(action);
-    }
 
     actAddCustomer = Command(this, "actAddCustomer", QStringLiteral("Add Customer"), QStringLiteral("Add a Customer"));
     actPaidDeposit = Command(this, "actPaidDeposit", QStringLiteral("Deposit Required"), QStringLiteral("Set a Deposit Amount"));

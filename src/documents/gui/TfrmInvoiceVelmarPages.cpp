@@ -2,6 +2,7 @@
 #include "documents/gui/TfrmInvoiceVelmar.h"
 
 #include "app/Regional.h"
+#include "app/gui/WidgetLook.h"
 #include "catalogs/AllowNumDecimalOnly.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/PlainTextLimit.h"
@@ -41,7 +42,7 @@ QWidget* TfrmInvoiceVelmar::buildProjectPage()
     BindButton(btnAddCustomer, actAddCustomer);
     txtCustInformation = new QPlainTextEdit(customer);
     txtCustInformation->setObjectName(QStringLiteral("txtCustInformation"));
-    txtCustInformation->setReadOnly(true);
+    ShowReadOnly(txtCustInformation);
     txtCustInformation->setTabChangesFocus(true);
     cmbPaymentTerms = new QComboBox(customer);
     cmbPaymentTerms->setObjectName(QStringLiteral("cmbPaymentTerms"));
@@ -105,7 +106,7 @@ QWidget* TfrmInvoiceVelmar::buildProjectPage()
                             QStringLiteral("Foot Note 2"), QStringLiteral("Foot Note 3")});
     txtInvoiceFootNotes = new QPlainTextEdit(invoice);
     txtInvoiceFootNotes->setObjectName(QStringLiteral("txtInvoiceFootNotes"));
-    txtInvoiceFootNotes->setReadOnly(true);
+    ShowReadOnly(txtInvoiceFootNotes);
     txtInvoiceFootNotes->setTabChangesFocus(true);
     {
         auto* grid = new QGridLayout(invoice);
@@ -154,10 +155,12 @@ QWidget* TfrmInvoiceVelmar::buildProjectPage()
     lstvwWorkSheetName->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstvwWorkSheetName->setSelectionMode(QAbstractItemView::SingleSelection);
     lstvwWorkSheetName->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstvwWorkSheetName->header()->setStretchLastSection(false);
-    lstvwWorkSheetName->header()->resizeSection(0, ScaledColumnWidth(lstvwWorkSheetName, 170));
-    lstvwWorkSheetName->header()->resizeSection(1, ScaledColumnWidth(lstvwWorkSheetName, 80));
-    lstvwWorkSheetName->header()->resizeSection(2, ScaledColumnWidth(lstvwWorkSheetName, 75));
+    lstvwWorkSheetName->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    lstvwWorkSheetName->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    PolishList(lstvwWorkSheetName);
+    StretchColumns(lstvwWorkSheetName, {ScaledColumnWidth(lstvwWorkSheetName, 170),
+                                        ScaledColumnWidth(lstvwWorkSheetName, 80),
+                                        ScaledColumnWidth(lstvwWorkSheetName, 75)});
     SetHint(lstvwWorkSheetName, QStringLiteral("Select a Work Sheet to edit"));
     {
         auto* box = new QGridLayout(panel);

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Regional.h"
 #include "app/gui/TextLimit.h"
+#include "app/gui/WidgetLook.h"
 #include "catalogs/AllowNumDecimalOnly.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "documents/EditorRules.h"
@@ -34,7 +35,7 @@ TfrmPaidAndDeposit::TfrmPaidAndDeposit(AppState& state, QWidget* parent)
     lblRecDepositAmount->setObjectName(QStringLiteral("lblRecDepositAmount"));
     txtRecDepositAmount = new QLineEdit(this);
     txtRecDepositAmount->setObjectName(QStringLiteral("txtRecDepositAmount"));
-    txtRecDepositAmount->setReadOnly(true);
+    ShowReadOnly(txtRecDepositAmount);
     txtRecDepositAmount->setFocusPolicy(Qt::NoFocus);
     lblPaidAndDeposit = new QLabel(this);
     lblPaidAndDeposit->setObjectName(QStringLiteral("lblPaidAndDeposit"));

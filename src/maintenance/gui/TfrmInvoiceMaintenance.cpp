@@ -106,15 +106,7 @@ TfrmInvoiceMaintenance::TfrmInvoiceMaintenance(AppState& state, QWidget* parent)
             &TfrmInvoiceMaintenance::cmboInvMaintenanceTypeChange);
     connect(m_cmboInvSearch, &QComboBox::currentIndexChanged, this, &TfrmInvoiceMaintenance::cmboInvSearchChange);
     connect(m_txtInvSearch, &QLineEdit::textChanged, this, &TfrmInvoiceMaintenance::txtInvSearchChange);
-    connect(m_lstvwInvMaintenance, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            lstvwInvMaintenanceClick();
-    });
-    // Enter on a row acts as a click, for keyboard users.
-    connect(m_lstvwInvMaintenance, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            lstvwInvMaintenanceClick();
-    });
+    OnRowChosen(m_lstvwInvMaintenance, [this] { lstvwInvMaintenanceClick(); });
 
     const int listWidth = CatalogListWidth(m_lstvwInvMaintenance, MaintenanceListModel::ColumnCount,
                                            &MaintenanceListModel::columnWidth);

@@ -43,21 +43,14 @@ TfrmPrntPreview::TfrmPrntPreview(const QString& caption, DisplayDocument pages, 
     setWindowTitle(caption);
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
 
-    auto* toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("ToolBarPrintPreview"));
-    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar->setIconSize(QSize(32, 32));
-    m_actClose = makeAction(QStringLiteral("actClose"), QStringLiteral("Close"), "window-close",
-                            QStyle::SP_DialogCloseButton);
-    m_actPrint = makeAction(QStringLiteral("actPrint"), QStringLiteral("Print"), "document-print",
-                            QStyle::SP_DialogSaveButton);
-    m_actZoomIn = makeAction(QStringLiteral("actZoomIn"), QStringLiteral("Zoom In"), "zoom-in", QStyle::SP_ArrowUp);
-    m_actZoomOut = makeAction(QStringLiteral("actZoomOut"), QStringLiteral("Zoom Out"), "zoom-out",
-                              QStyle::SP_ArrowDown);
-    m_actPreviousPage = makeAction(QStringLiteral("actPreviousPage"), QStringLiteral("Previous Page"), "go-previous",
-                                   QStyle::SP_ArrowBack);
-    m_actNextPage = makeAction(QStringLiteral("actNextPage"), QStringLiteral("Next Page"), "go-next",
-                               QStyle::SP_ArrowForward);
+    QToolBar* toolBar = CommandIcons::makeToolBar(this, QStringLiteral("ToolBarPrintPreview"));
+    using CommandIcons::Kind;
+    m_actClose = makeAction(QStringLiteral("actClose"), QStringLiteral("Close"), Kind::Close);
+    m_actPrint = makeAction(QStringLiteral("actPrint"), QStringLiteral("Print"), Kind::Print);
+    m_actZoomIn = makeAction(QStringLiteral("actZoomIn"), QStringLiteral("Zoom In"), Kind::ZoomIn);
+    m_actZoomOut = makeAction(QStringLiteral("actZoomOut"), QStringLiteral("Zoom Out"), Kind::ZoomOut);
+    m_actPreviousPage = makeAction(QStringLiteral("actPreviousPage"), QStringLiteral("Previous Page"), Kind::PreviousPage);
+    m_actNextPage = makeAction(QStringLiteral("actNextPage"), QStringLiteral("Next Page"), Kind::NextPage);
     toolBar->addAction(m_actClose);
     toolBar->addSeparator();
     toolBar->addAction(m_actPrint);
@@ -98,12 +91,9 @@ TfrmPrntPreview::TfrmPrntPreview(const QString& caption, DisplayDocument pages, 
     pSetMenuButtons();
 }
 
-QAction* TfrmPrntPreview::makeAction(const QString& name, const QString& caption, const char* icon,
-                                     QStyle::StandardPixmap fallback)
+QAction* TfrmPrntPreview::makeAction(const QString& name, const QString& caption, CommandIcons::Kind kind)
 {
-    auto* action = new QAction(ThemeIcon(icon, fallback), caption, this);
-    action->setObjectName(name);
-    return action;
+    return CommandIcons::makeAction(this, name, caption, QString(), kind);
 }
 
 int TfrmPrntPreview::zoom() const
@@ -118,10 +108,8 @@ void TfrmPrntPreview::pShowFormInformation()
         {m_actZoomIn, "Zoom in document"},           {m_actZoomOut, "Zoom out document"},
         {m_actPreviousPage, "Preview Previous document"}, {m_actNextPage, "Preview Next document"},
     };
-    for (const auto& [action, hint] : hints) {
-        action->setToolTip(QString::fromLatin1(hint));
-        action->setStatusTip(QString::fromLatin1(hint));
-    }
+    for (const auto& [action, hint] : hints)
+        SetHint(action, QString::fromLatin1(hint));
 }
 
 void TfrmPrntPreview::pSetMenuButtons()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogs/gui/CommandIcons.h"
 #include "printing/DisplayList.h"
 
 #include <QDialog>
@@ -36,8 +37,7 @@ private slots:
     void actNextPageExecute();
 
 private:
-    QAction* makeAction(const QString& name, const QString& caption, const char* icon,
-                        QStyle::StandardPixmap fallback);
+    QAction* makeAction(const QString& name, const QString& caption, CommandIcons::Kind kind);
     void showCurrentPage();
 
     DisplayDocument m_pages;

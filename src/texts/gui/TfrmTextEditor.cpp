@@ -91,9 +91,6 @@ void TfrmTextEditor::buildCommands()
     m_actPrint = makeAction(this, QStringLiteral("actPrint"), QStringLiteral("Print"), QString(), Kind::Print);
     m_actHelp = makeAction(this, QStringLiteral("actHelp"), QStringLiteral("Help"), QStringLiteral("Open Help"),
                            Kind::Help);
-    m_actSave->setShortcut(QKeySequence::Save);
-    m_actPrint->setShortcut(QKeySequence::Print);
-    m_actHelp->setShortcut(QKeySequence::HelpContents);
 
     connect(m_actClose, &QAction::triggered, this, &QWidget::close);
     connect(m_actSave, &QAction::triggered, this, [this] {
