@@ -9,6 +9,7 @@
 #include <QLegend>
 #include <QStackedBarSeries>
 #include <QValueAxis>
+#include <memory>
 
 namespace {
 
@@ -24,9 +25,24 @@ QColor SetColor(const QString& name)
     return QColor(0xf2, 0xbf, 0x7e);
 }
 
-// Month labels turn upright once there are more than a handful; the axis hides those
-// that would run into their neighbours.
+// Month labels turn upright once there are more than a handful; beyond two years they
+// would only be elided, so the chart's title names the first and last month instead.
 constexpr int kFlatLabelMonths = 6;
+constexpr int kLabelledMonths = 24;
+
+QChart* NewChart()
+{
+    auto* chart = new QChart();
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    // A narrow chart cuts the names of its bars short; the tip shows them whole.
+    chart->legend()->setShowToolTips(true);
+    QFont small = chart->legend()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    chart->legend()->setFont(small);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
 
 } // namespace
 
@@ -35,11 +51,7 @@ ReportChart::ReportChart(QWidget* parent) : QChartView(parent)
     setObjectName(QStringLiteral("chtReport"));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
-    auto* chart = new QChart();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    setChart(chart);
+    setChart(NewChart());
     hide();
 }
 
@@ -51,12 +63,11 @@ QSize ReportChart::minimumSizeHint() const
 void ReportChart::showData(const ReportChartData& data)
 {
     m_data = data;
-    QChart* chart = this->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    // A new chart each time: axes taken off a chart leave their old labels drawn on it.
+    std::unique_ptr<QChart> previous(this->chart());
+    QChart* chart = NewChart();
+    setChart(chart);
+    previous.reset();
     if (data.empty()) {
         hide();
         return;
@@ -81,6 +92,11 @@ void ReportChart::showData(const ReportChartData& data)
     auto* months = new QBarCategoryAxis;
     months->append(data.categories);
     months->setLabelsAngle(data.categories.size() > kFlatLabelMonths ? -90 : 0);
+    // Too many months for a label each: the axis names the first and the last instead.
+    if (data.categories.size() > kLabelledMonths) {
+        months->setLabelsVisible(false);
+        chart->setTitle(data.categories.first() + QStringLiteral(" – ") + data.categories.last());
+    }
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
 

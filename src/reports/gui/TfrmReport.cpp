@@ -222,6 +222,20 @@ void TfrmReport::pSetReportType()
 
 void TfrmReport::pVeiwReport()
 {
+    // The chart is replaced in place, so the split keeps its sizes; a refresh that fails
+    // leaves no chart, and a chart that has just appeared gets its share of the width.
+    struct ChartGuard {
+        TfrmReport* window;
+        bool wasShown;
+        bool done = false;
+        ~ChartGuard()
+        {
+            if (!done)
+                window->m_chart->showData({});
+            if (!wasShown && window->m_chart->isVisible())
+                window->pGiveChartItsShare();
+        }
+    } chartGuard{this, m_chart->isVisible()};
     m_lblDateStart->setText(MonthCaption(m_range.start()));
     m_lblDateEnd->setText(MonthCaption(m_range.end()));
     setWindowTitle(m_range.caption());
@@ -229,7 +243,6 @@ void TfrmReport::pVeiwReport()
     // An unreadable table leaves an empty list rather than the previous range's rows.
     m_model->setReport({}, m_model->columns());
     m_feed.setRows({});
-    m_chart->showData({});
     pEnablePrintButtons();
     std::vector<ReportRow> rows = BuildReportRows(QueryMonthlyTotals(m_range.start(), m_range.end()), m_kind,
                                                   m_summarised);
@@ -240,7 +253,19 @@ void TfrmReport::pVeiwReport()
     m_feed.setRows(m_model->printedRows());
     pSizeColumns();
     m_chart->showData(BuildReportChartData(m_model->rows(), m_kind, m_summarised));
+    chartGuard.done = true;
     pEnablePrintButtons();
+}
+
+void TfrmReport::pGiveChartItsShare()
+{
+    auto* split = findChild<QSplitter*>(QStringLiteral("splReport"));
+    const QList<int> sizes = split ? split->sizes() : QList<int>();
+    if (sizes.size() != 2)
+        return;
+    const int total = sizes[0] + sizes[1];
+    if (sizes[1] < total / 3)
+        split->setSizes({total - total / 3, total / 3});
 }
 
 void TfrmReport::pSizeColumns()

@@ -49,6 +49,8 @@ private:
     void pSetReportType();
     void pVeiwReport();
     void pSizeColumns();
+    // Widens a chart that has just appeared to a third of the split, if it has less.
+    void pGiveChartItsShare();
     void pEnablePrintButtons();
     void printReport(bool preview);
 
