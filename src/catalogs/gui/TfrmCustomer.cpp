@@ -233,7 +233,7 @@ QWidget* TfrmCustomer::buildEditPage()
         ++row;
     }
     grid->addWidget(caption(box, "Main Phone Number", m_txtCustMainPhone), 0, 3);
-    grid->addWidget(m_txtCustMainPhone, 0, 4, 1, 3);
+    grid->addWidget(m_txtCustMainPhone, 0, 4);
     // An extra phone reads as it prints, name first ("Cell: 555-0100"), so the name box
     // stands before the number it names and Tab visits them left to right.
     const auto extraPhone = [&](int row, const char* text, QLineEdit* name, QLineEdit* number) {
@@ -246,8 +246,6 @@ QWidget* TfrmCustomer::buildEditPage()
     };
     extraPhone(1, "Extra Phone Number 1", m_txtCustExtraPhone1Name, m_txtCustExtraPhone1);
     extraPhone(2, "Extra Phone Number 2", m_txtCustExtraPhone2Name, m_txtCustExtraPhone2);
-    grid->addWidget(caption(box, "Main Phone Number", m_txtCustMainPhone), 0, 3);
-    grid->addWidget(m_txtCustMainPhone, 0, 4);
     grid->addWidget(caption(box, "Tax Exempt Number", m_txtCustTaxExemptNumber), 3, 3);
     auto* taxRow = new QHBoxLayout;
     taxRow->addWidget(m_txtCustTaxExemptNumber, 1);
