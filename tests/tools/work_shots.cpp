@@ -216,12 +216,15 @@ void shootDialogs()
 {
     ScopedPrompts prompts;
     for (int kind : {int(DocumentType::Estimate), int(DocumentType::Invoice)}) {
-        g_state.currentDocument = CurrentDocument();
+        // The dialogs serve the document open in the editor.
         g_state.currentDocument.Header.InvNumber = g_oneSheet[kind];
-        LoadDocument(g_state.currentDocument, g_state.companySettings);
+        OpenEditorSession(g_state, false);
         SetDialogModes(g_state);
-        TfrmPaidAndDeposit paid(g_state);
-        shootSizes(paid, QStringLiteral("paid-and-deposit-") + DocumentType::Name(kind).remove(QLatin1Char(' ')));
+        {
+            TfrmPaidAndDeposit paid(g_state);
+            shootSizes(paid, QStringLiteral("paid-and-deposit-") + DocumentType::Name(kind).remove(QLatin1Char(' ')));
+        }
+        CloseEditorSession(g_state);
     }
     TfrmInvoiceNotes notes(g_state);
     shootSizes(notes, QStringLiteral("notes"));
