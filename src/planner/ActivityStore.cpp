@@ -129,6 +129,7 @@ YearActivities ReadYearActivities(int year)
                                      QStringLiteral(" FROM"), QStringLiteral(",strActPriority <> '0' FROM"))
                                  + QStringLiteral("WHERE intActYear = ?;"));
     rows.bind(1, year);
+    found.rows.reserve(1024);
     while (rows.next()) {
         ActivityRow row = ReadRow(rows);
         Mark(found.marks, row.dayOfYear, rows.columnInt(9) != 0);
