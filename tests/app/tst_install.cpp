@@ -2,9 +2,11 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QProcess>
+#include <QUrl>
 #include <QXmlStreamReader>
 
 namespace {
@@ -126,8 +128,13 @@ void CheckLayout(const QString& prefix)
     QCOMPARE(meta.first.value(QStringLiteral("binary")), QStringLiteral("velmar"));
     QVERIFY(meta.first.value(QStringLiteral("p")).size() > 40);
     QVERIFY(!meta.images.isEmpty());
-    for (const QString& image : meta.images)
+    // Each picture the entry names is kept with the sources, to be published under that name.
+    for (const QString& image : meta.images) {
         QVERIFY2(image.endsWith(QLatin1String(".png")), qPrintable(image));
+        const QString kept = QStringLiteral(VELMAR_TEST_DATA_DIR "/../packaging/screenshots/")
+                             + QFileInfo(QUrl(image).path()).fileName();
+        QVERIFY2(QImage(kept).width() >= 620, qPrintable(kept));
+    }
     // The newest release entry comes first and is the version the program shows.
     QCOMPARE(meta.releases.value(0), VersionText());
 
