@@ -1,10 +1,11 @@
 #include "app/AppState.h"
-#include "data/Database.h"
+#include "data/CompanySettings.h"
 #include "documents/DocumentStorage.h"
 #include "documents/EditorSession.h"
 #include "documents/Totals.h"
 #include "documents/gui/TfrmInvoiceVelmar.h"
 #include "support/BenchEnvironment.h"
+#include "support/BenchFixtures.h"
 
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -12,8 +13,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int kSavedDocuments = 10000;
 
 AppState& State()
 {
@@ -45,8 +44,7 @@ WorkSheet Sheet(int i)
 // The document the benchmarks open: saved with 70 sheets in a database of 10,000.
 int g_bigDocument = 0;
 
-// 9,999 saved documents of six sheets written in one transaction, then the 70-sheet
-// document saved as the editor saves it.
+// The shared 10,000 saved documents, then the 70-sheet document saved as the editor saves it.
 void FillDatabase()
 {
     if (g_bigDocument)
@@ -54,6 +52,7 @@ void FillDatabase()
     BenchEnvironment::freshDatabase();
     AppState& state = State();
     LoadCompanySettings(state.companySettings);
+    BenchFixtures::SaveDocuments(state.companySettings);
 
     CurrentDocument document;
     document.Header.IsNew = true;
@@ -61,47 +60,6 @@ void FillDatabase()
     document.Header.InvName = QStringLiteral("Estimate");
     document.Header.InvDate = QStringLiteral("3/14/2011");
     document.Header.CustFullName = QStringLiteral("Jane Doe");
-    for (int i = 0; i < 6; ++i)
-        document.WorkSheets.push_back(Sheet(i));
-    const int first = ReadDocumentCounter();
-    {
-        Connection db = OpenDatabase();
-        Transaction transaction(db);
-        Statement& header = db.prepare(QStringLiteral(
-            "INSERT INTO tblInvHeader(strInvName,intInvNumber,strInvDate,strRecurring,strPaidInFull,"
-            "intInvFootNotes,strCustFullName,intCustDiscountPercent,strCustTaxExempt,strUseTax1,strUseTax2,"
-            "strUseTax3,dbTaxRate1,dbTaxRate2,dbTaxRate3,dbPaidAmount,dbDepositAmount,strInvNotes)"
-            "VALUES(?,?,?,'0','0',0,?,0,'0','0','0','0',?,?,?,0,0,'');"));
-        Statement& sheet = db.prepare(QStringLiteral(
-            "INSERT INTO tblInvData(intInvNumber,strWorkSheetName,intIntExt,intAreaWorkOn,"
-            "intPaintsCoats,intTrimCoats,intAreaLength,intAreaWidth,intAreaHeight,intAreaMultiplier,"
-            "intPrime,intWash,intSand,intCaulk,intMask,intNumOfDoors,intNumOfDoorFrmTrm,"
-            "intNumOfWindowFrmTrm,intNumOfClosets,intHngWallpaper,intRmvWallpaper,intHngBoarder,"
-            "intRmvBorder,strExtraChargesName,strExtraChargesLabor,strExtraChargesMaterial,strAraNotes)"
-            "VALUES(?,?,?,?,?,?,?,?,?,1,?,?,0,0,0,?,0,0,0,0,0,?,0,?,?,'',?);"));
-        const TrecInvHeader& h = document.Header;
-        for (int n = first; n < first + kSavedDocuments - 1; ++n) {
-            header.reset();
-            header.bindAll({h.InvName, n, h.InvDate, h.CustFullName, h.TaxRate1, h.TaxRate2, h.TaxRate3});
-            header.step();
-            for (const WorkSheet& s : document.WorkSheets) {
-                sheet.reset();
-                sheet.bindAll({n, s.WorkSheetName, s.IntExt, s.AreaWorkOn, s.PaintsCoats, s.TrimCoats, s.AreaLength,
-                               s.AreaWidth, s.AreaHeight, s.Prime, s.Wash, s.NumOfDoors, s.HngBoarder,
-                               s.ExtraChargesName, s.ExtraChargesLabor, s.AraNotes});
-                sheet.step();
-            }
-        }
-        db.exec(QStringLiteral("UPDATE tblCompanyInvData SET intInvNumber = ? WHERE intCompInvDataID = 1;"),
-                {first + kSavedDocuments - 1});
-        transaction.commit();
-    }
-    document.Header.IsNew = true;
-    LoadDocument(document, state.companySettings);
-    document.Header.InvName = QStringLiteral("Estimate");
-    document.Header.InvDate = QStringLiteral("3/14/2011");
-    document.Header.CustFullName = QStringLiteral("Jane Doe");
-    document.WorkSheets.clear();
     for (int i = 0; i < MaxWorkSheets; ++i)
         document.WorkSheets.push_back(Sheet(i));
     ComputeTotals(document, state.companySettings);
