@@ -12,6 +12,7 @@
 #include "documents/gui/TfrmPaidAndDeposit.h"
 #include "maintenance/MaintenanceSearch.h"
 #include "maintenance/gui/TfrmInvoiceMaintenance.h"
+#include "planner/gui/TfrmPlanner.h"
 #include "printing/gui/TfrmManualInvoice.h"
 #include "printing/gui/TfrmPrntPreview.h"
 #include "reports/gui/TfrmReport.h"
@@ -119,6 +120,8 @@ class TestDesktop : public QObject {
             return std::make_unique<TfrmReport>(m_state);
         if (name == QLatin1String("text"))
             return std::make_unique<TfrmTextEditor>(m_state);
+        if (name == QLatin1String("planner"))
+            return std::make_unique<TfrmPlanner>(m_state);
         if (name == QLatin1String("manual"))
             return std::make_unique<TfrmManualInvoice>(m_state);
         if (name == QLatin1String("preview"))
@@ -437,8 +440,8 @@ private slots:
     void toolBarIconsComeFromOneTheme_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* name : {"customer", "price", "company", "maintenance", "report", "text", "manual",
-                                 "preview", "editor"})
+        for (const char* name : {"customer", "price", "company", "maintenance", "report", "text", "planner",
+                                 "manual", "preview", "editor"})
             QTest::newRow(name) << name;
     }
     void toolBarIconsComeFromOneTheme()

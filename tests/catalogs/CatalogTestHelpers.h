@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
@@ -48,16 +49,21 @@ inline QStringList ToolBarCommands(QWidget& window, const QString& barName)
     return names;
 }
 
-// The tool tip a hint makes: a command's also names its shortcut.
-inline QString TipOf(const QWidget*, const QString& hint)
+// The tool tip a hint makes: a command's (or a command button's) also names its shortcut.
+inline QString TipWithKey(const QString& hint, const QKeySequence& key)
 {
-    return hint;
+    if (key.isEmpty())
+        return hint;
+    return hint + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+inline QString TipOf(const QWidget* widget, const QString& hint)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    return button ? TipWithKey(hint, button->shortcut()) : hint;
 }
 inline QString TipOf(const QAction* command, const QString& hint)
 {
-    if (command->shortcut().isEmpty())
-        return hint;
-    return hint + QStringLiteral(" (") + command->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')');
+    return TipWithKey(hint, command->shortcut());
 }
 
 // A hint is shown both as tool tip and as status tip.

@@ -4,6 +4,7 @@
 #include "app/Guard.h"
 #include "app/PromptService.h"
 #include "app/Regional.h"
+#include "app/gui/WidgetLook.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/ProgressScope.h"
 #include "data/LongText.h"
@@ -39,6 +40,13 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& captio
     button->setFocusPolicy(Qt::StrongFocus);
     button->setMinimumWidth(64);
     SetHint(button, hint);
+    // The kind's standard key, named in the tool tip as on every other command.
+    const QList<QKeySequence> keys = CommandIcons::shortcuts(kind);
+    if (!keys.isEmpty()) {
+        button->setShortcut(keys.first());
+        button->setToolTip(hint + QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText)
+                           + QLatin1Char(')'));
+    }
     return button;
 }
 
@@ -79,11 +87,11 @@ TfrmActivityEdit::TfrmActivityEdit(AppState& state, QWidget* parent, const TrecA
                              QStringLiteral("Cancel changes to this activity"), CommandIcons::Kind::Cancel);
     tlbtnDelete = makeButton(this, "tlbtnDelete", QStringLiteral("Delete"), QStringLiteral("Delete this activity"),
                              CommandIcons::Kind::Delete);
-    tlbtnSave->setShortcut(QKeySequence::Save);
 
     txtPlannerActivity = new QLineEdit(this);
     txtPlannerActivity->setObjectName(QStringLiteral("txtPlannerActivity"));
     txtPlannerActivity->setMaxLength(kActivityLength);
+    FitToLength(txtPlannerActivity);
     ckbxActPriority = new QCheckBox(QStringLiteral("Mark Activity as a High Priority"), this);
     ckbxActPriority->setObjectName(QStringLiteral("ckbxActPriority"));
     dtPickerPlannerStartDateTime = makeDatePicker(this, "dtPickerPlannerStartDateTime");

@@ -6,6 +6,7 @@
 #include "app/Regional.h"
 #include "app/ShellServices.h"
 #include "app/gui/Dispatcher.h"
+#include "app/gui/WidgetLook.h"
 #include "catalogs/gui/CommandIcons.h"
 #include "catalogs/gui/ListPrinting.h"
 #include "planner/gui/PlannerCalendarTable.h"
@@ -125,6 +126,7 @@ void TfrmPlanner::buildWindow()
     for (int column = 0; column < PlannerList::ListColumnCount; ++column)
         lvActivityEdit->setColumnHidden(column, IsHiddenListColumn(column));
     lvActivityEdit->installEventFilter(this);
+    PolishList(lvActivityEdit);
 
     auto* monthRow = new QHBoxLayout;
     monthRow->addWidget(btnActivityBack);
