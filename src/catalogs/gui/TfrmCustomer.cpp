@@ -239,6 +239,7 @@ QWidget* TfrmCustomer::buildEditPage()
     const auto extraPhone = [&](int row, const char* text, QLineEdit* name, QLineEdit* number) {
         grid->addWidget(caption(box, text, number), row, 3);
         auto* pair = new QHBoxLayout;
+        pair->setSpacing(6);
         pair->addWidget(caption(box, "Name", name));
         pair->addWidget(name);
         pair->addWidget(number, 1);
@@ -248,6 +249,7 @@ QWidget* TfrmCustomer::buildEditPage()
     extraPhone(2, "Extra Phone Number 2", m_txtCustExtraPhone2Name, m_txtCustExtraPhone2);
     grid->addWidget(caption(box, "Tax Exempt Number", m_txtCustTaxExemptNumber), 3, 3);
     auto* taxRow = new QHBoxLayout;
+    taxRow->setSpacing(6);
     taxRow->addWidget(m_txtCustTaxExemptNumber, 1);
     taxRow->addWidget(m_ckbxTaxExempt);
     grid->addLayout(taxRow, 3, 4);
