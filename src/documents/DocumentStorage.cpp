@@ -359,6 +359,21 @@ void DeleteDocument(const CurrentDocument& document)
     DeleteDocument(document.Header.InvNumber);
 }
 
+const char* const kDocumentSummaryColumns =
+    "intInvNumber,strInvName,strCustFullName,strCustCmpnyName,strInvDate,strInvTotal";
+
+DocumentSummary ReadDocumentSummary(const Statement& row)
+{
+    DocumentSummary summary;
+    summary.InvNumber = int(row.columnInt(0));
+    summary.InvName = row.columnText(1);
+    summary.CustFullName = row.columnText(2);
+    summary.CustCmpnyName = row.columnText(3);
+    summary.InvDate = row.columnText(4);
+    summary.InvTotal = row.columnText(5);
+    return summary;
+}
+
 std::vector<DocumentSummary> RecentlySavedDocuments(int count)
 {
     std::vector<DocumentSummary> found;
@@ -387,8 +402,8 @@ std::vector<DocumentSummary> RecentlySavedDocuments(int count)
 
         // The headers of the whole batch in one pass; sheets left behind by a header
         // that is gone name no document, and the next batch makes up for them.
-        QString sql = QStringLiteral("SELECT intInvNumber,strInvName,strCustFullName,strCustCmpnyName,"
-                                     "strInvDate,strInvTotal FROM tblInvHeader WHERE intInvNumber IN (");
+        QString sql = QStringLiteral("SELECT ") + QLatin1String(kDocumentSummaryColumns)
+                      + QStringLiteral(" FROM tblInvHeader WHERE intInvNumber IN (");
         std::vector<QVariant> values;
         for (const qint64 number : batch) {
             sql += values.empty() ? QStringLiteral("?") : QStringLiteral(",?");
@@ -402,14 +417,7 @@ std::vector<DocumentSummary> RecentlySavedDocuments(int count)
             const qint64 number = headers.columnInt(0);
             if (byNumber.contains(number))
                 continue;
-            DocumentSummary summary;
-            summary.InvNumber = int(number);
-            summary.InvName = headers.columnText(1);
-            summary.CustFullName = headers.columnText(2);
-            summary.CustCmpnyName = headers.columnText(3);
-            summary.InvDate = headers.columnText(4);
-            summary.InvTotal = headers.columnText(5);
-            byNumber.insert(number, summary);
+            byNumber.insert(number, ReadDocumentSummary(headers));
         }
         headers.reset();
         for (const qint64 number : batch) {

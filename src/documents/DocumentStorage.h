@@ -6,6 +6,7 @@
 #include <vector>
 
 class Connection;
+class Statement;
 
 // Document storage and numbering. Every operation opens its own connection
 // to DatabasePath(); values are bound as parameters, so every text comes back exactly
@@ -68,6 +69,11 @@ struct DocumentSummary {
     QString InvDate;       // strInvDate
     QString InvTotal;      // strInvTotal
 };
+
+// The tblInvHeader columns a summary is read from, in the order ReadDocumentSummary
+// expects them first in a row: "SELECT " + this + " FROM tblInvHeader ...".
+extern const char* const kDocumentSummaryColumns;
+DocumentSummary ReadDocumentSummary(const Statement& row);
 
 // The `count` documents saved last, the latest first. Every save rewrites a document's
 // work sheet rows, so the newest sheet rows tell the order of the saves; documents

@@ -213,22 +213,13 @@ std::vector<Row> QuerySavedInvoices(int type, int search, const QString& text)
 std::vector<DocumentSummary> UnpaidInvoices()
 {
     // The unpaid list's own condition, so both always agree on what is unpaid.
-    const QString sql = QStringLiteral("SELECT intInvNumber,strInvName,strCustFullName,strCustCmpnyName,"
-                                       "strInvDate,strInvTotal FROM tblInvHeader WHERE ")
-        + BaseCondition(ViewUnpaid) + QLatin1Char(';');
+    const QString sql = QStringLiteral("SELECT ") + QLatin1String(kDocumentSummaryColumns)
+                        + QStringLiteral(" FROM tblInvHeader WHERE ") + BaseCondition(ViewUnpaid) + QLatin1Char(';');
     Connection db = OpenDatabase();
     Statement& query = db.prepare(sql);
     std::vector<DocumentSummary> invoices;
-    while (query.next()) {
-        DocumentSummary invoice;
-        invoice.InvNumber = int(query.columnInt(0));
-        invoice.InvName = query.columnText(1);
-        invoice.CustFullName = query.columnText(2);
-        invoice.CustCmpnyName = query.columnText(3);
-        invoice.InvDate = query.columnText(4);
-        invoice.InvTotal = query.columnText(5);
-        invoices.push_back(std::move(invoice));
-    }
+    while (query.next())
+        invoices.push_back(ReadDocumentSummary(query));
     return invoices;
 }
 
